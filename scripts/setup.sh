@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what the builds need, skipping what is present.
+# Usage: scripts/setup.sh [play|test]
+set -euo pipefail
+want=(cmake g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-i686-posix wine wine32 xvfb xauth xdotool imagemagick)
+if [ "${1:-test}" = test ]; then
+  want+=(clang libbenchmark-dev)
+fi
+missing=()
+for p in "${want[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]} (about a minute)"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
