@@ -1,0 +1,101 @@
+#pragma once
+// The current dictionary: the letter tables, the words list and the names read
+// from a ".vbd" file in the dictionaries folder. The game window owns one; it
+// learns about changes through the hooks (labels, fonts, letter tiles, stock).
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/LetterStatistics.h"
+#include "core/StoredTextList.h"
+#include "core/WordsList.h"
+
+namespace vb {
+
+// What the window does when the dictionary changes. Every hook may be empty.
+struct TDictionaryHooks {
+  // The font of the stock panels and the board (read step 3).
+  std::function<void(const std::string& fontName)> FontChanged;
+  // The choose-letter tiles (read step 11).
+  std::function<void(const std::string& fontName, const TAlphabet& alphabet)> LettersChanged;
+  // Show DictionaryDisplayName() and WordsListName in their edits.
+  std::function<void()> NamesChanged;
+  // The text of the words-count label ("" empties it).
+  std::function<void(const std::string& text)> WordsCountChanged;
+  // The dictionary is unusable: reset the game counters and empty the stock.
+  std::function<void()> Unusable;
+};
+
+class TDictionary {
+ public:
+  // The program folder's "VorbelleDictionaries\" folder.
+  static std::string DefaultDictionariesFolder();
+
+  explicit TDictionary(std::string dictionariesFolder = DefaultDictionariesFolder());
+  TDictionary(const TDictionary&) = delete;
+  TDictionary& operator=(const TDictionary&) = delete;
+
+  // Tables. LengthScores[n - 1] is the bonus for n placed letters (n = 1..7).
+  TAlphabet Alphabet{};
+  TLetterTable LetterProbabilities{};
+  TLetterTable LetterScores{};
+  std::array<std::int32_t, LengthScoresCount> LengthScores{};
+  std::int32_t ActiveLettersCount = 0;
+  std::int32_t ProbabilitiesTotal = 0;   // sum of LetterProbabilities, for weighted drawing
+  bool CalculateProbabilities = false;  // the "Alphabet" key asked for computed probabilities
+
+  TWordsList WordsList;
+  bool WordsListModified = false;
+
+  std::string DictionaryName = "English.vbd";  // file name in the dictionaries folder
+  std::string WordsListName;                  // words list name without ".txt"
+  std::string FontName = "Tahoma";
+  std::string DictionariesFolder;  // ends with a path delimiter
+
+  // Bound to ReadDictionary; never saved.
+  TStoredTextList DictionaryFile;
+  TDictionaryHooks Hooks;
+
+  void ClearDictionary();
+  // The OnLoad handler of DictionaryFile (forwarding frame "TVorbelleForm::ReadDictionary").
+  void ReadDictionary(TStoredTextList& list);
+  // Reporting frame "TVorbelleForm::LoadDictionary", failure text "Failed to load
+  // dictionary.". True when the dictionary has more than 10 active letters.
+  bool LoadDictionary(const std::string& name);
+  bool LoadDictionary(const std::string& name, const std::string& dictionariesFolder);
+  std::string DictionaryPath(const std::string& name) const;
+  // The words list file beside the dictionary; fills an empty WordsListName
+  // from DictionaryName.
+  std::string WordsListPath();
+
+  bool IsKnownWord(const std::string& word) const { return WordsList.IsKnownWord(word); }
+  // Appends the word, marks the list modified and updates the words-count label.
+  void AddWord(const std::string& word);
+  // Reporting frame "TVorbelleForm::SaveDictionary", failure text "Failed to save
+  // dictionary.": writes the list when it was modified and a dictionary is loaded.
+  // False only when writing failed.
+  bool SaveDictionary();
+
+  // "There are N words in the words list." (or "; new words." when modified).
+  std::string WordsCountText() const;
+  void ShowWordsCount();
+  // DictionaryName without its extension, as the dictionary edit shows it.
+  std::string DictionaryDisplayName() const;
+
+  int LetterIndex(unsigned char letter) const { return vb::LetterIndex(Alphabet, letter); }
+  // The bonus for `placed` letters; 0 outside 1..7.
+  std::int32_t LengthScore(int placed) const;
+
+ private:
+  void ReadWordsList();
+  void ReadLetterKeys(const TStoredTextList& list);
+  void ShowNames();
+  void NotifyUnusable();
+};
+
+// A "WordsListName" value that would leave the dictionaries folder (a path
+// delimiter, a drive colon or "..") is not taken.
+bool IsSafeWordsListName(const std::string& name);
+
+}  // namespace vb
