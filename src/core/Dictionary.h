@@ -94,8 +94,9 @@ class TDictionary {
   void NotifyUnusable();
 };
 
-// A "WordsListName" value that would leave the dictionaries folder (a path
-// delimiter, a drive colon or "..") is not taken.
-bool IsSafeWordsListName(const std::string& name);
+// True for a file name that stays inside its folder: no path delimiter, no
+// drive colon, not "..". Dictionary and words-list names from files must be
+// plain, so that no file outside the dictionaries folder is ever written.
+bool IsPlainFileName(const std::string& name);
 
 }  // namespace vb

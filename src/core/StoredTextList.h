@@ -58,8 +58,8 @@ class TStoredTextList {
   std::unique_ptr<TIniStore> store_;
 };
 
-// A store over a file: its content when it is an existing file, else empty.
-// Throws SourcedError when an existing file cannot be read.
+// A store over a file: its content when it is an existing file (not a folder),
+// else empty. Null when an existing file cannot be read (last error set).
 std::unique_ptr<TIniStore> ReadIniStore(const std::string& path);
 
 }  // namespace vb
