@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "core/ErrorLog.h"
+#include "support/FakePlatform.h"
+#include "support/TempFolder.h"
+
+namespace vb {
+
+namespace {
+const std::string kReport = "DESCRIPTION\r\nFailed to load game.\r\n\r\nRAISE CONTEXT\r\n* Status: Error";
+const std::string kRecord = "**********" + kReport + "\r\n**********\r\n";
+}  // namespace
+
+TEST(ErrorLog, LivesInTheProgramFolder) {
+  test::FakePlatformScope platform;
+  platform->FixedProgramPath = "C:\\Games\\Vorbelle\\Vorbelle.exe";
+  EXPECT_EQ(ErrorLogPath(), "C:\\Games\\Vorbelle\\Errors.log");
+}
+
+TEST(ErrorLog, FirstRecordCreatesTheFileAndTwoPressesAppendItTwice) {
+  test::FakePlatformScope platform;
+  test::TempFolder folder;
+  platform->FixedProgramPath = folder / "Vorbelle.exe";
+  ASSERT_TRUE(AppendToLog(kReport));
+  EXPECT_EQ(test::ReadTextFile(folder / "Errors.log"), kRecord);
+  ASSERT_TRUE(AppendToLog(kReport));
+  EXPECT_EQ(test::ReadTextFile(folder / "Errors.log"), kRecord + kRecord);
+}
+
+TEST(ErrorLog, ALogOverTheLimitIsEmptiedFirstButOneAtTheLimitIsKept) {
+  test::FakePlatformScope platform;
+  test::TempFolder folder;
+  const std::string atLimit(kErrorLogLimit, 'x');
+  test::WriteTextFile(folder / "a.log", atLimit);
+  ASSERT_TRUE(AppendToLogFile(folder / "a.log", kReport));
+  EXPECT_EQ(test::ReadTextFile(folder / "a.log"), atLimit + kRecord);
+
+  test::WriteTextFile(folder / "b.log", atLimit + "y");
+  ASSERT_TRUE(AppendToLogFile(folder / "b.log", kReport));
+  EXPECT_EQ(test::ReadTextFile(folder / "b.log"), kRecord);
+}
+
+TEST(ErrorLog, FailuresGiveFalseAndShowNothing) {
+  test::FakePlatformScope platform;
+  test::TempFolder folder;
+  test::WriteTextFile(folder / "old.log", "earlier records");
+  platform->AllowWrite = [](const std::string&) { return false; };
+  EXPECT_FALSE(AppendToLogFile(folder / "old.log", kReport));
+  EXPECT_EQ(test::ReadTextFile(folder / "old.log"), "earlier records");
+  platform->AllowWrite = nullptr;
+  // A folder where the log should be cannot be read as a log.
+  EXPECT_FALSE(AppendToLogFile(folder.Path(), kReport));
+  EXPECT_TRUE(platform->Boxes.empty());
+  EXPECT_EQ(platform->Beeps, 0);
+}
+
+}  // namespace vb
