@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "core/HelpFile.h"
+#include "support/FakePlatform.h"
+#include "support/TempFolder.h"
+
+namespace vb {
+
+TEST(HelpFile, TopicsAreKeyedByContextWithTheirTextTrimmed) {
+  THelpFile help;
+  help.Parse(
+      "; a comment before the first topic\r\n"
+      "intro lines before a topic are ignored\r\n"
+      "@topic 100 How to play  \r\n"
+      "\r\n"
+      "First line\n"
+      "; a comment inside\r"
+      "\r\n"
+      "  Indented line\r\n"
+      "\r\n"
+      "@topic\t0\tErrors\r\n"
+      "@topic 7\r\n"
+      "@topicx 8 not a topic line\r\n"
+      "@topic abc not a topic line either\r\n");
+  ASSERT_EQ(help.Topics().size(), 3u);
+  EXPECT_EQ(help.Topics()[0].Context, 100);
+  EXPECT_EQ(help.Topics()[0].Title, "How to play");
+  EXPECT_EQ(help.Topics()[0].Text, "First line\r\n\r\n  Indented line");
+  EXPECT_EQ(help.Topics()[1].Context, 0);
+  EXPECT_EQ(help.Topics()[1].Title, "Errors");
+  EXPECT_EQ(help.Topics()[1].Text, "");
+  EXPECT_EQ(help.Topics()[2].Title, "");
+  EXPECT_EQ(help.Topics()[2].Text, "@topicx 8 not a topic line\r\n@topic abc not a topic line either");
+  EXPECT_EQ(help.IndexOf(0), 1);
+  EXPECT_EQ(help.IndexOf(100), 0);
+  EXPECT_EQ(help.IndexOf(5), -1);
+}
+
+TEST(HelpFile, AMissingFileLoadsNothing) {
+  test::FakePlatformScope platform;
+  test::TempFolder folder;
+  THelpFile help;
+  help.Parse("@topic 1 old\r\n");
+  EXPECT_FALSE(help.Load(folder / "Help.hlp"));
+  EXPECT_TRUE(help.Topics().empty());
+  platform->FixedProgramPath = folder / "Vorbelle.exe";
+  EXPECT_EQ(HelpFilePath(), folder / "Help.hlp");
+}
+
+TEST(HelpFile, TheShippedFileHasTheTopicsTheProgramOpens) {
+  test::FakePlatformScope platform;
+  THelpFile help;
+  ASSERT_TRUE(help.Load(test::SourceFolder() + "data\\Help.hlp"));
+  ASSERT_GE(help.IndexOf(kMainWindowHelpContext), 0);
+  ASSERT_GE(help.IndexOf(kErrorDialogHelpContext), 0);
+  EXPECT_EQ(help.Topics()[help.IndexOf(kMainWindowHelpContext)].Title, "How to play");
+  for (const THelpTopic& topic : help.Topics()) {
+    EXPECT_FALSE(topic.Title.empty()) << topic.Context;
+    EXPECT_GT(topic.Text.size(), 200u) << topic.Title;
+  }
+}
+
+}  // namespace vb
