@@ -1,6 +1,7 @@
 #pragma once
-// Owners for kernel handles.
+// Owners for kernel handles, registry keys, COM interfaces and shell memory.
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -57,6 +58,78 @@ class FindHandle {
 
  private:
   HANDLE handle_;
+};
+
+// An open registry key, closed with RegCloseKey.
+class RegistryKey {
+ public:
+  RegistryKey() = default;
+  ~RegistryKey() { reset(); }
+  RegistryKey(const RegistryKey&) = delete;
+  RegistryKey& operator=(const RegistryKey&) = delete;
+  HKEY get() const { return key_; }
+  HKEY* put() {
+    reset();
+    return &key_;
+  }
+  explicit operator bool() const { return key_ != nullptr; }
+  void reset() {
+    if (key_) ::RegCloseKey(key_);
+    key_ = nullptr;
+  }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+// A COM interface pointer that releases its reference when the owner goes.
+template <class Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() { reset(); }
+  ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+  ComPtr& operator=(ComPtr&& other) noexcept {
+    if (this != &other) {
+      reset();
+      pointer_ = std::exchange(other.pointer_, nullptr);
+    }
+    return *this;
+  }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+
+  Interface* get() const { return pointer_; }
+  Interface* operator->() const { return pointer_; }
+  explicit operator bool() const { return pointer_ != nullptr; }
+  // The address to receive a new pointer (after releasing the current one).
+  Interface** put() {
+    reset();
+    return &pointer_;
+  }
+  void** put_void() { return reinterpret_cast<void**>(put()); }
+  void reset() {
+    if (pointer_) pointer_->Release();
+    pointer_ = nullptr;
+  }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+// Memory handed out by the shell's task allocator (item id lists), freed with CoTaskMemFree.
+template <class T>
+class CoTaskMemPtr {
+ public:
+  explicit CoTaskMemPtr(T* pointer = nullptr) : pointer_(pointer) {}
+  ~CoTaskMemPtr() { ::CoTaskMemFree(pointer_); }
+  CoTaskMemPtr(const CoTaskMemPtr&) = delete;
+  CoTaskMemPtr& operator=(const CoTaskMemPtr&) = delete;
+  T* get() const { return pointer_; }
+  explicit operator bool() const { return pointer_ != nullptr; }
+
+ private:
+  T* pointer_;
 };
 
 }  // namespace vb
