@@ -1,0 +1,56 @@
+#include "ui/PaintBox.h"
+
+#include "ui/Gdi.h"
+
+namespace vb::ui {
+
+bool PaintBox::Create(Window& parent, const Bounds& bounds, bool visible) {
+  return CreateCustomControl("VorbellePaintBox", (visible ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS, 0, bounds, parent);
+}
+
+void PaintBox::PaintNow(const std::function<void(HDC dc)>& draw) {
+  if (!Handle() || !::IsWindowVisible(Handle())) return;
+  WindowDC dc(Handle());
+  if (!dc.get()) return;
+  SelectedObject font(dc.get(), Font() ? static_cast<HGDIOBJ>(Font()) : ::GetStockObject(DEFAULT_GUI_FONT));
+  draw(dc.get());
+}
+
+void PaintBox::PaintBuffered(HDC target, const RECT& update) {
+  const int width = update.right - update.left;
+  const int height = update.bottom - update.top;
+  if (width <= 0 || height <= 0) return;
+  MemoryDC buffer(target);
+  BitmapHandle bitmap(::CreateCompatibleBitmap(target, width, height));
+  if (!buffer.get() || !bitmap) {
+    // Out of GDI resources: draw directly rather than not at all.
+    if (OnPaint) OnPaint(target);
+    return;
+  }
+  SelectedObject selectedBitmap(buffer.get(), bitmap.get());
+  // The buffer shows the update rectangle; drawing code uses area coordinates.
+  ::SetViewportOrgEx(buffer.get(), -update.left, -update.top, nullptr);
+  FillWithSystemColour(buffer.get(), update, COLOR_BTNFACE);
+  {
+    SelectedObject font(buffer.get(), Font() ? static_cast<HGDIOBJ>(Font()) : ::GetStockObject(DEFAULT_GUI_FONT));
+    if (OnPaint) OnPaint(buffer.get());
+  }
+  ::SetViewportOrgEx(buffer.get(), 0, 0, nullptr);
+  ::BitBlt(target, update.left, update.top, width, height, buffer.get(), 0, 0, SRCCOPY);
+}
+
+LRESULT PaintBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintDC paint(Handle());
+      PaintBuffered(paint.get(), paint.UpdateRect());
+      return 0;
+    }
+    default:
+      return CustomControl::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace vb::ui

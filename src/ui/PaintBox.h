@@ -1,0 +1,27 @@
+#pragma once
+// A paint area: the owner draws it. Full paints go through an off-screen bitmap
+// so the area never flickers; `PaintNow` draws straight onto the screen for
+// small updates such as a single board cell.
+#include <functional>
+
+#include "ui/CustomControl.h"
+
+namespace vb::ui {
+
+class PaintBox : public CustomControl {
+ public:
+  // Draws the whole area; the DC's clip is the part that needs painting.
+  std::function<void(HDC dc)> OnPaint;
+
+  bool Create(Window& parent, const Bounds& bounds, bool visible = true);
+  // Runs `draw` on the area's screen DC at once (when the area is visible).
+  void PaintNow(const std::function<void(HDC dc)>& draw);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void PaintBuffered(HDC target, const RECT& update);
+};
+
+}  // namespace vb::ui

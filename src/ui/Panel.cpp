@@ -1,0 +1,74 @@
+#include "ui/Panel.h"
+
+#include "ui/Gdi.h"
+
+namespace vb::ui {
+
+void DrawBevel(HDC dc, RECT& rect, Bevel bevel, int width) {
+  if (bevel == Bevel::None) return;
+  const int topLeft = bevel == Bevel::Raised ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW;
+  const int bottomRight = bevel == Bevel::Raised ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT;
+  for (int i = 0; i < width && rect.right - rect.left > 1 && rect.bottom - rect.top > 1; ++i) {
+    FillWithSystemColour(dc, {rect.left, rect.top, rect.right, rect.top + 1}, topLeft);
+    FillWithSystemColour(dc, {rect.left, rect.top, rect.left + 1, rect.bottom}, topLeft);
+    FillWithSystemColour(dc, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, bottomRight);
+    FillWithSystemColour(dc, {rect.right - 1, rect.top, rect.right, rect.bottom}, bottomRight);
+    ::InflateRect(&rect, -1, -1);
+  }
+}
+
+bool Panel::Create(Window& parent, const Bounds& bounds, const std::string& caption, const PanelStyle& style) {
+  style_ = style;
+  const DWORD frame = style.SingleBorder ? WS_BORDER : 0;
+  if (!CreateCustomControl("VorbellePanel", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | frame, 0, bounds,
+                           parent))
+    return false;
+  SetText(caption);
+  return true;
+}
+
+RECT Panel::InnerRect() const {
+  RECT rect{};
+  ::GetClientRect(Handle(), &rect);
+  const int width = Scale(style_.BevelWidth);
+  if (style_.Outer != Bevel::None) ::InflateRect(&rect, -width, -width);
+  if (style_.Inner != Bevel::None) ::InflateRect(&rect, -width, -width);
+  return rect;
+}
+
+void Panel::Paint(HDC dc) {
+  RECT rect{};
+  ::GetClientRect(Handle(), &rect);
+  FillWithSystemColour(dc, rect, COLOR_BTNFACE);
+  const int width = Scale(style_.BevelWidth);
+  DrawBevel(dc, rect, style_.Outer, width);
+  DrawBevel(dc, rect, style_.Inner, width);
+  const std::string caption = Text();
+  if (caption.empty()) return;
+  SelectedObject font(dc, Font() ? static_cast<HGDIOBJ>(Font()) : ::GetStockObject(DEFAULT_GUI_FONT));
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+  ::DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // painted whole in WM_PAINT
+    case WM_PAINT: {
+      PaintDC paint(Handle());
+      Paint(paint.get());
+      return 0;
+    }
+    case WM_SETTEXT: {
+      const LRESULT result = DefaultHandling(message, wParam, lParam);
+      ::InvalidateRect(Handle(), nullptr, FALSE);
+      return result;
+    }
+    default:
+      return CustomControl::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace vb::ui

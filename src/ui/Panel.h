@@ -1,0 +1,37 @@
+#pragma once
+// A panel: a container with raised or lowered bevels and an optional caption
+// drawn in its centre (the stock letters and the letter tiles are panels).
+#include <string>
+
+#include "ui/CustomControl.h"
+
+namespace vb::ui {
+
+enum class Bevel { None, Lowered, Raised };
+
+struct PanelStyle {
+  Bevel Outer = Bevel::Raised;
+  Bevel Inner = Bevel::None;
+  int BevelWidth = 1;           // design pixels
+  bool SingleBorder = false;    // a one-pixel frame line around the bevels
+};
+
+class Panel : public CustomControl {
+ public:
+  bool Create(Window& parent, const Bounds& bounds, const std::string& caption = {}, const PanelStyle& style = {});
+  const PanelStyle& Style() const { return style_; }
+  // The client area inside the border and bevels, in device pixels.
+  RECT InnerRect() const;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint(HDC dc);
+  PanelStyle style_;
+};
+
+// Draws a bevel of `width` pixels just inside `rect` and shrinks it by that width.
+void DrawBevel(HDC dc, RECT& rect, Bevel bevel, int width);
+
+}  // namespace vb::ui
