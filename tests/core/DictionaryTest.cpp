@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/Dictionary.h"
+#include "core/Platform.h"
+#include "support/FakePlatform.h"
+#include "support/ScriptedErrorDialog.h"
+#include "support/TempFolder.h"
+
+namespace vb {
+
+namespace {
+const char* const kNotEnoughLetters = "There aren't enough active letters to form an alphabet. \nChange the dictionary!";
+
+// Char/Prob keys for the first `count` letters of the Latin alphabet.
+std::string LetterKeys(int count, int probability = 100) {
+  std::string text = "[Alphabet]\r\n";
+  for (int i = 0; i < count; ++i)
+    text += "Char" + std::to_string(i) + "=" + std::string(1, static_cast<char>('A' + i)) + "\r\nProb" +
+            std::to_string(i) + "=" + std::to_string(probability) + "\r\n";
+  return text;
+}
+
+// `count` words that use every letter A..Z.
+std::string ManyWords(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "ABCDEFGHIJKLMNOPQRSTUVWXYZ" + std::string(i % 3, 'E') + "\r\n";
+  return text;
+}
+}  // namespace
+
+class Dictionaries : public ::testing::Test {
+ protected:
+  Dictionaries() {
+    dictionary.Hooks.WordsCountChanged = [this](const std::string& text) { label = text; };
+    dictionary.Hooks.Unusable = [this] { ++unusable; };
+    dictionary.Hooks.FontChanged = [this](const std::string& font) { fonts.push_back(font); };
+    dictionary.Hooks.LettersChanged = [this](const std::string&, const TAlphabet& alphabet) { tiles = alphabet; };
+  }
+  std::vector<std::string> BoxTexts() {
+    std::vector<std::string> texts;
+    for (const auto& box : platform->Boxes) texts.push_back(box.Text);
+    return texts;
+  }
+
+  test::FakePlatformScope platform;
+  test::ScriptedErrorDialog dialog;
+  test::TempFolder folder;
+  TDictionary dictionary{folder.Path()};
+  std::string label;
+  int unusable = 0;
+  std::vector<std::string> fonts;
+  TAlphabet tiles{};
+};
+
+TEST_F(Dictionaries, ElevenActiveLettersAreUsableTenAreNot) {
+  test::WriteTextFile(folder / "Eleven.vbd", "[Main]\r\nFontName=Arial\r\n" + LetterKeys(11) +
+                                                 "[LengthScores]\r\n1=0\r\n2=5\r\n7=50\r\n8=9\r\n");
+  test::WriteTextFile(folder / "Eleven.txt", "CAB\r\n\r\nBAD\r\n");
+  EXPECT_TRUE(dictionary.LoadDictionary("Eleven.vbd"));
+  EXPECT_EQ(dictionary.ActiveLettersCount, 11);
+  EXPECT_EQ(dictionary.ProbabilitiesTotal, 1100);
+  EXPECT_EQ(dictionary.LetterScores[0], 8);
+  EXPECT_EQ(dictionary.LengthScore(2), 5);
+  EXPECT_EQ(dictionary.LengthScore(7), 50);
+  EXPECT_EQ(dictionary.LengthScore(8), 0);
+  EXPECT_EQ(dictionary.FontName, "Arial");
+  EXPECT_EQ(fonts, std::vector<std::string>{"Arial"});
+  EXPECT_EQ(tiles[10], 'K');
+  EXPECT_EQ(dictionary.WordsListName, "Eleven");
+  EXPECT_EQ(dictionary.DictionaryDisplayName(), "Eleven");
+  EXPECT_EQ(label, "There are 3 words in the words list.");
+  EXPECT_TRUE(dictionary.IsKnownWord("bad"));
+  EXPECT_TRUE(platform->Boxes.empty());
+  EXPECT_EQ(unusable, 0);
+
+  test::WriteTextFile(folder / "Ten.vbd", LetterKeys(10));
+  EXPECT_FALSE(dictionary.LoadDictionary("Ten.vbd"));
+  EXPECT_EQ(dictionary.DictionaryName, "Ten.vbd");
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kNotEnoughLetters});
+  EXPECT_EQ(unusable, 1);
+  EXPECT_EQ(dictionary.FontName, "Tahoma");
+  EXPECT_EQ(label, "There are 0 words in the words list.");
+}
+
+TEST_F(Dictionaries, InvalidValuesAreIgnored) {
+  // The keys written later in the file lose: the first ones of the section win.
+  test::WriteTextFile(folder / "Odd.vbd", "[Main]\r\nFontName=\r\n[Alphabet]\r\nProb3=1001\r\nProb4=-1\r\n"
+                                          "Prob6=0x10\r\nChar5=AB\r\nProb5=500\r\n" +
+                                              LetterKeys(13).substr(12) + "[LengthScores]\r\n3=1001\r\n5=$20\r\n");
+  EXPECT_TRUE(dictionary.LoadDictionary("Odd.vbd"));
+  EXPECT_EQ(dictionary.FontName, "");
+  EXPECT_EQ(dictionary.LetterProbabilities[3], 0);
+  EXPECT_EQ(dictionary.LetterProbabilities[4], 0);
+  EXPECT_EQ(dictionary.LetterProbabilities[6], 16);
+  // Slot 5 has no letter but a probability: it counts as active, yet is never drawn.
+  EXPECT_EQ(dictionary.Alphabet[5], 0);
+  EXPECT_EQ(dictionary.ActiveLettersCount, 11);
+  EXPECT_EQ(dictionary.LetterProbabilities[5], 0);
+  EXPECT_EQ(dictionary.LengthScore(3), 0);
+  EXPECT_EQ(dictionary.LengthScore(5), 32);
+}
+
+TEST_F(Dictionaries, AnAlphabetNeedsAThousandWordsToCalculateProbabilities) {
+  const std::string alphabet = "[Main]\r\nAlphabet=ABCDEFGHIJKLMNOPQRSTUVWXYZ\r\n";
+  test::WriteTextFile(folder / "Auto.vbd", alphabet);
+  test::WriteTextFile(folder / "Auto.txt", ManyWords(999));
+  EXPECT_FALSE(dictionary.LoadDictionary("Auto.vbd"));
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                            "There are not enough words in the words list\nto automatically calculate letter probabilities.",
+                            kNotEnoughLetters}));
+  EXPECT_EQ(dictionary.Alphabet[0], 0);
+
+  platform->Boxes.clear();
+  test::WriteTextFile(folder / "Auto.vbd", alphabet + LetterKeys(12));
+  EXPECT_TRUE(dictionary.LoadDictionary("Auto.vbd"));
+  EXPECT_EQ(dictionary.ActiveLettersCount, 12);
+  EXPECT_EQ(dictionary.Alphabet[12], 0);
+
+  platform->Boxes.clear();
+  test::WriteTextFile(folder / "Auto.txt", ManyWords(1000));
+  EXPECT_TRUE(dictionary.LoadDictionary("Auto.vbd"));
+  EXPECT_TRUE(platform->Boxes.empty());
+  EXPECT_EQ(dictionary.ActiveLettersCount, 26);
+  EXPECT_EQ(dictionary.LetterProbabilities[4], 1000);  // E
+  EXPECT_EQ(dictionary.LetterProbabilities[0], 500);   // A: 1000 of 2000 E
+  EXPECT_EQ(dictionary.LetterScores[4], 1);
+  EXPECT_EQ(dictionary.LetterScores[0], 3);
+}
+
+TEST_F(Dictionaries, ExtraAlphabetCharactersAndUnusableAlphabets) {
+  test::WriteTextFile(folder / "Long.vbd", "[Main]\r\nAlphabet=" + std::string(26, 'A') + "BCDEFGHIJKLMNOPQRSTUVWXYZ\r\n");
+  test::WriteTextFile(folder / "Long.txt", ManyWords(1000));
+  // 40 slots filled, the letters after the 40th dropped; A is counted in slot 0 only.
+  EXPECT_TRUE(dictionary.LoadDictionary("Long.vbd"));
+  EXPECT_EQ(dictionary.ActiveLettersCount, 40);
+  EXPECT_EQ(dictionary.Alphabet[39], 'O');
+  EXPECT_EQ(dictionary.LetterProbabilities[1], 0);
+  EXPECT_EQ(dictionary.LetterIndex('P'), -1);
+
+  // A lower-case alphabet counts nothing: no letter could ever be drawn.
+  test::WriteTextFile(folder / "Lower.vbd", "[Main]\r\nWordsListName=Long\r\nAlphabet=abcdefghijklmnopqrstuvwxyz\r\n");
+  platform->Boxes.clear();
+  EXPECT_FALSE(dictionary.LoadDictionary("Lower.vbd"));
+  EXPECT_EQ(dictionary.ProbabilitiesTotal, 0);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kNotEnoughLetters});
+}
+
+TEST_F(Dictionaries, MissingDictionaryOrAPathAsNameIsNotFound) {
+  test::WriteTextFile(folder / "Eleven.vbd", LetterKeys(11));
+  ASSERT_TRUE(dictionary.LoadDictionary("Eleven.vbd"));
+  for (const std::string& name : {std::string("Missing.vbd"), std::string("..\\") + "Eleven.vbd",
+                                  folder.Path() + "Eleven.vbd"}) {
+    platform->Boxes.clear();
+    EXPECT_FALSE(dictionary.LoadDictionary(name)) << name;
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"There is no such dictionary.", kNotEnoughLetters}));
+    EXPECT_EQ(dictionary.DictionaryName, "");
+    EXPECT_EQ(dictionary.ActiveLettersCount, 0);
+  }
+  // An empty name reads the folder itself: nothing is read, nothing is found.
+  platform->Boxes.clear();
+  EXPECT_FALSE(dictionary.LoadDictionary(""));
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kNotEnoughLetters});
+  EXPECT_TRUE(dialog.Shown.empty());
+}
+
+TEST_F(Dictionaries, WordsListNamesThatLeaveTheFolderAreIgnored) {
+  for (const std::string& name : std::vector<std::string>{"..\\Evil", "sub/Evil", "C:Evil", "..", std::string(256, 'L')}) {
+    test::WriteTextFile(folder / "Shared.vbd", "[Main]\r\nWordsListName=" + name + "\r\n" + LetterKeys(11));
+    ASSERT_TRUE(dictionary.LoadDictionary("Shared.vbd"));
+    EXPECT_EQ(dictionary.WordsListName, "Shared") << name;
+  }
+  test::WriteTextFile(folder / "Shared.vbd", "[Main]\r\nWordsListName=Other\r\n" + LetterKeys(11));
+  ASSERT_TRUE(dictionary.LoadDictionary("Shared.vbd"));
+  EXPECT_EQ(dictionary.WordsListPath(), folder / "Other.txt");
+}
+
+TEST_F(Dictionaries, AddedWordsAreSavedWithoutEverLosingTheOldList) {
+  test::WriteTextFile(folder / "Eleven.vbd", LetterKeys(11));
+  test::WriteTextFile(folder / "Eleven.txt", "ABC\n");
+  ASSERT_TRUE(dictionary.LoadDictionary("Eleven.vbd"));
+  EXPECT_TRUE(dictionary.SaveDictionary());  // nothing added: nothing written
+  EXPECT_EQ(test::ReadTextFile(folder / "Eleven.txt"), "ABC\n");
+
+  EXPECT_FALSE(dictionary.IsKnownWord("cab"));
+  dictionary.AddWord("cab");
+  EXPECT_TRUE(dictionary.IsKnownWord("CAB"));
+  EXPECT_EQ(label, "There are 2 words in the words list; new words.");
+
+  platform->AllowWrite = [](const std::string&) { return false; };
+  EXPECT_FALSE(dictionary.SaveDictionary());
+  ASSERT_EQ(dialog.Shown.size(), 1u);
+  EXPECT_EQ(dialog.Shown[0].FailureText, "Failed to save dictionary.");
+  EXPECT_EQ(test::ReadTextFile(folder / "Eleven.txt"), "ABC\n");
+
+  platform->AllowWrite = nullptr;
+  EXPECT_TRUE(dictionary.SaveDictionary());
+  EXPECT_EQ(test::ReadTextFile(folder / "Eleven.txt"), "ABC\r\ncab\r\n");
+  EXPECT_TRUE(dictionary.WordsListModified);
+
+  // After a dictionary was not found nothing is written.
+  dictionary.LoadDictionary("Missing.vbd");
+  dictionary.AddWord("XYZ");
+  EXPECT_TRUE(dictionary.SaveDictionary());
+  EXPECT_FALSE(GetPlatform().PathExists(folder / ".txt"));
+}
+
+TEST_F(Dictionaries, ShippedDictionariesAreUsable) {
+  TDictionary shipped(test::SourceFolder() + "data\\VorbelleDictionaries\\");
+  shipped.Hooks = dictionary.Hooks;
+  for (const char* name : {"English.vbd", "British.vbd", "Spanish.vbd", "Dutch.vbd"}) {
+    EXPECT_TRUE(shipped.LoadDictionary(name)) << name;
+    EXPECT_GT(shipped.WordsList.Count(), 50000u) << name;
+    for (int i = 0; i < AlphabetSize; ++i)
+      EXPECT_EQ(shipped.Alphabet[i] != 0, shipped.LetterProbabilities[i] > 0) << name << " slot " << i;
+    for (int n = 2; n <= 7; ++n) EXPECT_GE(shipped.LengthScore(n), shipped.LengthScore(n - 1)) << name;
+  }
+  ASSERT_TRUE(shipped.LoadDictionary("English.vbd"));
+  EXPECT_EQ(shipped.ActiveLettersCount, 26);
+  EXPECT_EQ(shipped.WordsListName, "English");
+  EXPECT_TRUE(shipped.IsKnownWord("house"));
+  EXPECT_TRUE(platform->Boxes.empty());
+  EXPECT_TRUE(dialog.Shown.empty());
+}
+
+}  // namespace vb
