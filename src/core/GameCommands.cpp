@@ -1,0 +1,154 @@
+#include "core/GameCommands.h"
+
+#include "core/Game.h"
+#include "core/Paths.h"
+#include "core/Platform.h"
+#include "core/StatusFrame.h"
+#include "core/WordsListAnalysis.h"
+
+namespace vb {
+
+namespace {
+
+const char* const kGameExtension = ".vbg";
+
+TFileDialog GameDialog(const std::string& title, const std::string& fileName) {
+  // A name typed without extension still becomes a game that "Load game" opens.
+  return {title, "Vorbelle game (*.vbg)|*.vbg", fileName, "vbg"};
+}
+
+}  // namespace
+
+bool IsGameExtension(const std::string& path) { return SameTextAscii(GetExtension(path), kGameExtension); }
+
+TGameCommands::TGameCommands(TGame& game, TFileDialogs& dialogs, TGameView* view)
+    : OpenDialog(GameDialog("Load game", game.LastGameFileName)),
+      SaveDialog(GameDialog("Save game", game.LastGameFileName)),
+      LoadDictionaryOpenDialog{"Load dictionary", "Vorbelle dictionary (*.vbd)|*.vbd",
+                               game.Dictionary.DictionaryPath(game.Dictionary.DictionaryName), "vbd"},
+      game_(game),
+      dialogs_(dialogs),
+      view_(view) {
+  game_.SaveGameCommand = [this] { SaveGameMenuClick(); };
+}
+
+TGameCommands::~TGameCommands() { game_.SaveGameCommand = nullptr; }
+
+void TGameCommands::PrepareFilesAndOptions() {
+  StatusFrame frame(VB_HERE, "TVorbelleForm::PrepareFilesAndOptions");
+  frame.Run([&] {
+    // Both usually exist already; later file operations report their own errors.
+    GetPlatform().CreateFolder(game_.Dictionary.DictionariesFolder);
+    GetPlatform().CreateFolder(game_.GamesFolder);
+    game_.OptionsFile.Load();
+    OpenDialog.FileName = game_.LastGameFileName;
+    SaveDialog.FileName = game_.LastGameFileName;
+  }, __LINE__);
+}
+
+bool TGameCommands::LoadCurrentDictionary() {
+  // A copy: loading empties DictionaryName before it reads the name it was given.
+  const std::string name = game_.Dictionary.DictionaryName;
+  return game_.Dictionary.LoadDictionary(name);
+}
+
+bool TGameCommands::NewGame() {
+  if (!game_.ResetGame()) return false;
+  if (!LoadCurrentDictionary()) return false;
+  game_.ClearStockLetters();
+  game_.FillStock();
+  // Drawing the stock marks the game modified; a fresh game is not.
+  game_.Modified = false;
+  return true;
+}
+
+void TGameCommands::NewGameMenuClick() {
+  StatusFrame frame(VB_HERE, "TVorbelleForm::NewGameMenuClick", "Failed to create new puzzle.");
+  frame.Run([&] {
+    NewGame();
+    frame.Adopt();
+  }, __LINE__);
+}
+
+void TGameCommands::LoadDictionaryMenuClick() {
+  StatusFrame frame(VB_HERE, "TVorbelleForm::LoadDictionaryMenuClick", "Failed to load dictionary.");
+  frame.Run([&] {
+    LoadDictionaryOpenDialog.FileName = game_.Dictionary.DictionaryPath(game_.Dictionary.DictionaryName);
+    if (!dialogs_.ExecuteOpen(LoadDictionaryOpenDialog)) return;
+    // A dictionary is always looked for in the dictionaries folder.
+    game_.Dictionary.DictionaryName = GetNamePart(LoadDictionaryOpenDialog.FileName);
+    NewGameMenuClick();
+  }, __LINE__);
+}
+
+void TGameCommands::LoadLastGameMenuClick() {
+  StatusFrame frame(VB_HERE, "TVorbelleForm::LoadLastGameMenuClick", "Failed to load last game.");
+  frame.Run([&] {
+    LoadGameFrom(game_.LastGameFileName);
+    if (frame.Adopt()) return;
+    OpenDialog.FileName = game_.LastGameFileName;
+  }, __LINE__);
+}
+
+void TGameCommands::LoadGameMenuClick() {
+  StatusFrame frame(VB_HERE, "TVorbelleForm::LoadGameMenuClick", "Failed to load game.");
+  frame.Run([&] {
+    if (!dialogs_.ExecuteOpen(OpenDialog)) return;
+    LoadGameFrom(OpenDialog.FileName);
+    frame.Adopt();
+  }, __LINE__);
+}
+
+bool TGameCommands::SaveGameMenuClick() {
+  bool saved = false;
+  StatusFrame frame(VB_HERE, "TVorbelleForm::SaveGameMenuClick", "Failed to save game.");
+  frame.Run([&] {
+    if (!dialogs_.ExecuteSave(SaveDialog)) return;
+    saved = SaveGameTo(SaveDialog.FileName);
+  }, __LINE__);
+  return saved;
+}
+
+void TGameCommands::AnalyzeWordsListMenuClick() { AnalyzeWordsList(game_.Dictionary); }
+
+bool TGameCommands::LoadGameFrom(const std::string& path) {
+  bool loaded = false;
+  StatusFrame frame(VB_HERE, "TVorbelleForm::LoadGameFrom");
+  frame.Run([&] {
+    if (!IsGameExtension(path)) return;
+    if (!PathExists(path)) return frame.Raise(__LINE__, "There is no such file", path);
+    if (!game_.ResetGame()) return;
+    if (frame.Adopt()) return;
+    // The stored list reports its own read failures.
+    if (!game_.GameFile.LoadFrom(path)) return;
+    // An unusable dictionary has warned and reset the counters; the board of
+    // the file stays, the title and the last game do not change.
+    if (!LoadCurrentDictionary()) return;
+    game_.Modified = false;
+    game_.UpdatePutButtons();
+    if (view_) view_->BoardChanged();
+    game_.ShowScore(game_.PossibleScore());
+    game_.ShowLetterScore(0);
+    game_.LastGameFileName = path;
+    game_.SetTitle(path);
+    SaveDialog.FileName = path;
+    loaded = true;
+  }, __LINE__);
+  return loaded;
+}
+
+bool TGameCommands::SaveGameTo(const std::string& path) {
+  game_.Dictionary.SaveDictionary();
+  if (!game_.GameFile.SaveAs(path, true)) return false;
+  game_.LastGameFileName = path;
+  game_.Modified = false;
+  return true;
+}
+
+bool TGameCommands::FormCloseQuery() {
+  if (!game_.CheckSave()) return false;
+  game_.OptionsFile.Save(false);
+  return true;
+}
+
+}  // namespace vb

@@ -1,0 +1,63 @@
+#pragma once
+// The Work-menu commands and the start-up and close steps that need no window:
+// new game, load dictionary, load last game, load game, save game, analyze
+// words list. Each command is a reporting status frame named after its menu
+// handler and shows its failures under its own failure text.
+#include <string>
+
+#include "core/FileDialogSeam.h"
+
+namespace vb {
+
+class TGame;
+class TGameView;
+
+// True when the path's extension is ".vbg", letter case ignored.
+bool IsGameExtension(const std::string& path);
+
+class TGameCommands {
+ public:
+  // Not owned. Installs itself as the game's save command, so "Yes" at the save
+  // question runs "Save game". `view` (optional) repaints the board after a load.
+  TGameCommands(TGame& game, TFileDialogs& dialogs, TGameView* view = nullptr);
+  ~TGameCommands();
+  TGameCommands(const TGameCommands&) = delete;
+  TGameCommands& operator=(const TGameCommands&) = delete;
+
+  TFileDialog OpenDialog;
+  TFileDialog SaveDialog;
+  TFileDialog LoadDictionaryOpenDialog;
+
+  // Start-up: the dictionaries and games folders (failures ignored), then the
+  // options file; both game dialogs take LastGameFileName as their file name.
+  // Forwarding frame: a failure is left in the global record.
+  void PrepareFilesAndOptions();
+
+  void NewGameMenuClick();
+  void LoadDictionaryMenuClick();
+  void LoadLastGameMenuClick();
+  void LoadGameMenuClick();
+  // True when the game file was written.
+  bool SaveGameMenuClick();
+  void AnalyzeWordsListMenuClick();
+
+  // Forwarding frame "TVorbelleForm::LoadGameFrom". True when the game and its
+  // dictionary were loaded; a path without the ".vbg" extension does nothing.
+  bool LoadGameFrom(const std::string& path);
+  // Writes the words list when words were added, then the game file (asking
+  // before overwriting). True when the game file was written.
+  bool SaveGameTo(const std::string& path);
+
+  // Closing the window: true when it may close; the options are then written.
+  bool FormCloseQuery();
+
+ private:
+  bool NewGame();
+  bool LoadCurrentDictionary();
+
+  TGame& game_;
+  TFileDialogs& dialogs_;
+  TGameView* view_;
+};
+
+}  // namespace vb
