@@ -174,6 +174,14 @@ TEST_F(DirectoryOperations, AFailedLevelShowsTheBoxAndKeepsItsError) {
   EXPECT_EQ(platform->Boxes[1].Caption, "Error");
   EXPECT_EQ(platform->Boxes[1].Text, "Failed to process directory.");
   EXPECT_EQ(platform->Boxes[1].Style, 0x11u);
+
+  // A drive name below a folder (the copy of a drive root) is refused before
+  // anything is created or listed.
+  CopyDeleteDirectory(source, folder / "D:", true);
+  EXPECT_EQ(GlobalFunStat.Description, "Failed to create directory.");
+  EXPECT_EQ(GlobalFunStat.SystemErrorCode, static_cast<std::uint32_t>(ERROR_INVALID_NAME));
+  EXPECT_FALSE(PathExists(folder / "D:"));
+  EXPECT_EQ(platform->Boxes.size(), 3u);
 }
 
 TEST_F(DirectoryOperations, ALinkedFolderIsUnlinkedButWhatItPointsToStays) {

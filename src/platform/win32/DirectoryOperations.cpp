@@ -29,6 +29,16 @@ bool SkipDotEntries(HANDLE search, WIN32_FIND_DATAA& entry) {
   return true;
 }
 
+// False when the last component of a folder path cannot name a folder: a
+// drive name below another folder, or a name with wildcard characters.
+bool IsValidFolderPath(std::string path) {
+  if (!path.empty() && path.back() == '\\') path.pop_back();
+  const std::size_t cut = path.find_last_of('\\');
+  if (cut == std::string::npos) return true;  // a drive or a name relative to the current folder
+  const std::string name = path.substr(cut + 1);
+  return name.find(':') == std::string::npos && !HasInvalidNameCharacter(name);
+}
+
 void RemoveFolderIgnoringFailure(const std::string& directory) {
   ClearReadOnly(directory);
   ::RemoveDirectoryA(directory.c_str());
@@ -96,6 +106,10 @@ void CopyDeleteLevel(const std::string& source, const std::string& destination, 
   StatusFrame frame(VB_HERE, "CopyDeleteDirectory");
   frame.Run([&] {
     if (destination.empty()) return frame.Raise(__LINE__, "Empty destination name.", source);
+    // A drive name as the last component ("C:\\Programs\\D:", from a copy of a
+    // drive root) is no folder name; some file systems would take it as one.
+    if (!IsValidFolderPath(destination))
+      return frame.Raise(__LINE__, "Failed to create directory.", source, destination, ERROR_INVALID_NAME);
     ::SetLastError(0);
     if (!::CreateDirectoryExA(source.c_str(), destination.c_str(), nullptr) && IsSystemFailureAllowExisting(::GetLastError()))
       return frame.Raise(__LINE__, "Failed to create directory.", source, destination, ::GetLastError());
