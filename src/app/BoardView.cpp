@@ -1,0 +1,76 @@
+#include "app/BoardView.h"
+
+#include "ui/Dpi.h"
+#include "ui/Fonts.h"
+
+namespace vb {
+
+void TBoardView::ComputeCellSize(int areaWidth, int areaHeight) {
+  cellWidth_ = board_.ColumnsCount > 0 ? areaWidth / board_.ColumnsCount : 0;
+  cellHeight_ = board_.RowsCount > 0 ? areaHeight / board_.RowsCount : 0;
+  // Points of the 96-DPI cell height: the letter keeps its share of the cell at any DPI.
+  fontPoints_ = ui::Unscale(cellHeight_) / 2;
+  CreateLetterFont();
+}
+
+void TBoardView::SetFontName(const std::string& name) {
+  if (name.empty() || name == fontName_) return;
+  fontName_ = name;
+  CreateLetterFont();
+}
+
+void TBoardView::CreateLetterFont() {
+  font_ = fontPoints_ > 0 ? ui::CreateFontByPoints(fontName_, fontPoints_, ui::FontBold) : ui::FontHandle();
+}
+
+std::optional<TCellPosition> TBoardView::CellAt(int x, int y) const {
+  // Before the first cell, truncating division would still give cell 0.
+  if (x < 0 || y < 0 || cellWidth_ <= 0 || cellHeight_ <= 0) return std::nullopt;
+  const int column = x / cellWidth_;
+  const int row = y / cellHeight_;
+  if (column >= board_.ColumnsCount || row >= board_.RowsCount) return std::nullopt;
+  return TCellPosition{column, row};
+}
+
+RECT TBoardView::CellRect(int column, int row) const {
+  const int left = column * cellWidth_;
+  const int top = row * cellHeight_;
+  return RECT{left, top, left + cellWidth_, top + cellHeight_};
+}
+
+void TBoardView::PaintCell(HDC dc, int column, int row) const {
+  if (!board_.IsInPlay(column, row) || cellWidth_ <= 0 || cellHeight_ <= 0) return;
+  const RECT rect = CellRect(column, row);
+  const TBoardCell cell = board_.Cell(column, row);
+  const int fill = cell.Letter == 0 ? CellColours::EmptyFill
+                                    : (cell.Loose ? CellColours::LooseFill : CellColours::FixedFill);
+  ui::FillWithSystemColour(dc, rect, fill);
+
+  if (cell.Letter != 0) {
+    ui::SelectedObject font(dc, font_ ? static_cast<HGDIOBJ>(font_.get()) : ::GetStockObject(DEFAULT_GUI_FONT));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(CellColours::Letter));
+    const char letter = static_cast<char>(cell.Letter);
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, &letter, 1, &size);
+    const int x = rect.left + (cellWidth_ - size.cx) / 2;
+    const int y = rect.top + (cellHeight_ - size.cy) / 2;
+    ::ExtTextOutA(dc, x, y, ETO_CLIPPED, &rect, &letter, 1, nullptr);
+  }
+
+  ui::PenHandle pen(::CreatePen(PS_SOLID, 1, ::GetSysColor(CellColours::Outline)));
+  ui::SelectedObject selectedPen(dc, pen.get());
+  const POINT outline[5] = {{rect.left, rect.top},
+                            {rect.right - 1, rect.top},
+                            {rect.right - 1, rect.bottom - 1},
+                            {rect.left, rect.bottom - 1},
+                            {rect.left, rect.top}};
+  ::Polyline(dc, outline, 5);
+}
+
+void TBoardView::PaintBoard(HDC dc) const {
+  for (int row = 0; row < board_.RowsCount; ++row)
+    for (int column = 0; column < board_.ColumnsCount; ++column) PaintCell(dc, column, row);
+}
+
+}  // namespace vb

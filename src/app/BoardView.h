@@ -1,0 +1,59 @@
+#pragma once
+// The board as drawn on the paint area: cell geometry from the area's size and
+// the board size, painting of one cell or all, and the hit test that maps a
+// point back to a cell.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "core/Board.h"
+#include "ui/Gdi.h"
+
+namespace vb {
+
+// The system colours of the cell states.
+struct CellColours {
+  static constexpr int EmptyFill = COLOR_BTNFACE;
+  static constexpr int LooseFill = COLOR_BTNSHADOW;
+  static constexpr int FixedFill = COLOR_HIGHLIGHT;
+  static constexpr int Letter = COLOR_HIGHLIGHTTEXT;
+  static constexpr int Outline = COLOR_BTNTEXT;
+};
+
+class TBoardView {
+ public:
+  explicit TBoardView(const TBoard& board) : board_(board) {}
+
+  // Cell size from the area's size (device pixels) and the board size; the
+  // letter font follows the cell height.
+  void ComputeCellSize(int areaWidth, int areaHeight);
+  int CellWidth() const { return cellWidth_; }
+  int CellHeight() const { return cellHeight_; }
+  // The letter size in points: half the cell height (in 96-DPI pixels).
+  int FontPoints() const { return fontPoints_; }
+  void SetFontName(const std::string& name);
+  const std::string& FontName() const { return fontName_; }
+  HFONT Font() const { return font_.get(); }
+
+  // The cell under a point of the area; none for the strip right of the last
+  // column and below the last row, and for points outside the area.
+  std::optional<TCellPosition> CellAt(int x, int y) const;
+  RECT CellRect(int column, int row) const;
+
+  void PaintCell(HDC dc, int column, int row) const;
+  // Rows outer, columns inner; the strip outside the cells is left alone.
+  void PaintBoard(HDC dc) const;
+
+ private:
+  void CreateLetterFont();
+
+  const TBoard& board_;
+  int cellWidth_ = 0;
+  int cellHeight_ = 0;
+  int fontPoints_ = 0;
+  std::string fontName_ = "Tahoma";
+  ui::FontHandle font_;
+};
+
+}  // namespace vb
