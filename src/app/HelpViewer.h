@@ -1,0 +1,60 @@
+#pragma once
+// The program's help: the topics of "Help.hlp" in a modal window, a list of
+// topics on the left and the chosen topic's text on the right.
+#include <functional>
+#include <string>
+
+#include "core/HelpFile.h"
+#include "ui/Button.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+
+namespace vb {
+
+// A list box of topic titles.
+class THelpTopicList : public ui::Window {
+ public:
+  std::function<void()> OnSelect;
+
+  bool Create(ui::Window& parent, const ui::Bounds& bounds);
+  void SetItems(const THelpFile& help);
+  int Selected() const;
+  void Select(int index);
+
+ protected:
+  void OnCommandNotification(WORD code) override;
+};
+
+class THelpViewer : public ui::Form {
+ public:
+  static constexpr int kClientWidth = 640;
+  static constexpr int kClientHeight = 440;
+
+  bool Create();
+  // Shows the topics with the one for `context` selected (the first topic when
+  // no topic has it); returns when the player closes the window.
+  void ShowTopics(const THelpFile& help, int context, HWND owner);
+  // The title and text of the topic shown now.
+  std::string ShownTitle() const { return shownTitle_; }
+
+  // Runs once the window shows, inside its modal loop.
+  std::function<void()> OnShown;
+
+  THelpTopicList TopicList;
+  ui::Memo TopicMemo;
+  ui::Button CloseButton;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void ShowSelectedTopic();
+  const THelpFile* help_ = nullptr;
+  std::string shownTitle_;
+};
+
+// Opens "Help.hlp" of the program folder at a help context, over `owner`. A
+// missing or unreadable file gives a warning naming it. False when no help was shown.
+bool ShowHelpTopic(int context, HWND owner);
+
+}  // namespace vb
