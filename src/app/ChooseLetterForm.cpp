@@ -5,7 +5,7 @@
 namespace vb {
 
 bool TChooseLetterForm::Create() {
-  if (!CreateForm("Choose letter", ClientWidth, ClientHeight, ui::FormBorder::Dialog)) return false;
+  if (!CreateForm("Choose letter", kClientWidth, kClientHeight, ui::FormBorder::Dialog)) return false;
   SetFormFont("Arial", 12);
   MainPanel.Create(*this, {5, 5, 490, 350});
   LettersPanel.Create(MainPanel, {5, 5, 480, 315});

@@ -16,8 +16,8 @@ namespace vb {
 
 class TChooseLetterForm : public ui::Form {
  public:
-  static constexpr int ClientWidth = 500;
-  static constexpr int ClientHeight = 400;
+  static constexpr int kClientWidth = 500;
+  static constexpr int kClientHeight = 400;
   static constexpr int TileColumns = 8;
   static constexpr int TileRows = 5;
   static constexpr int TilesCount = TileColumns * TileRows;

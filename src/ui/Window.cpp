@@ -113,6 +113,8 @@ LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
     }
   }
   if (subclassed_) return ::DefSubclassProc(hwnd_, message, wParam, lParam);
+  // The program's own windows answer with the font they paint with.
+  if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(font_);
   return ::DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 

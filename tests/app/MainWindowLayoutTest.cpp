@@ -1,0 +1,159 @@
+// The main window as built: bounds of the layout table, captions, hints, initial
+// states, the Work menu, the windowed placement and DPI scaling.
+#include "app/MainWindowFixture.h"
+#include "app/VorbelleFormLayout.h"
+#include "app/WindowLayout.h"
+
+namespace vb::test {
+namespace {
+
+RECT BoundsOf(const ui::Window& window) { return window.DeviceBounds(); }
+
+void ExpectBounds(const ui::Window& window, const ui::Bounds& expected, const char* name) {
+  const RECT bounds = BoundsOf(window);
+  const ui::Bounds scaled = ui::ScaleBounds(expected);
+  EXPECT_EQ(bounds.left, scaled.Left) << name;
+  EXPECT_EQ(bounds.top, scaled.Top) << name;
+  EXPECT_EQ(bounds.right - bounds.left, scaled.Width) << name;
+  EXPECT_EQ(bounds.bottom - bounds.top, scaled.Height) << name;
+}
+
+TEST(WindowPlacementTest, NinetyFivePercentOfTheWorkAreaCentredOrTheMinimum) {
+  const WindowPlacement large = ComputeWindowedPlacement(1024, 738, 760, 540);
+  EXPECT_EQ(large.Width, 972);
+  EXPECT_EQ(large.Height, 701);
+  EXPECT_EQ(large.Left, 26);
+  EXPECT_EQ(large.Top, 18);
+  const WindowPlacement small = ComputeWindowedPlacement(640, 480, 760, 540);
+  EXPECT_EQ(small.Width, 760);
+  EXPECT_EQ(small.Height, 540);
+  EXPECT_EQ(small.Left, -60);
+  EXPECT_EQ(small.Top, -30);
+}
+
+TEST_F(MainWindowTest, ControlsHaveTheLayoutBoundsCaptionsAndStartStates) {
+  RECT client{};
+  ::GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 758);
+  EXPECT_EQ(client.bottom, 528);
+  EXPECT_EQ(form->Text(), "Vorbelle");
+
+  ExpectBounds(form->MenuPanel, layout::MenuPanel, "MenuPanel");
+  ExpectBounds(form->WorkButton, layout::WorkButton, "WorkButton");
+  ExpectBounds(form->FullScreenCheckBox, layout::FullScreenCheckBox, "FullScreenCheckBox");
+  ExpectBounds(form->AddToWordsListCheckBox, layout::AddToWordsListCheckBox, "AddToWordsListCheckBox");
+  ExpectBounds(form->StockLetterPanels[2], {90, 20, 40, 40}, "StockLetter3Panel");
+  ExpectBounds(form->StockLetterPanels[6], {250, 20, 40, 40}, "StockLetter7Panel");
+  ExpectBounds(form->PutFlippedWordButton, layout::PutFlippedWordButton, "PutFlippedWordButton");
+  ExpectBounds(form->BoardGroupBox, layout::BoardGroupBox, "BoardGroupBox");
+  ExpectBounds(form->BoardPaintBox, layout::BoardPaintBox, "BoardPaintBox");
+  EXPECT_EQ(BoundsOf(form->LetterChangesLabel).left, 135);
+  EXPECT_EQ(BoundsOf(form->ScoreLabel).top, 145);
+
+  EXPECT_EQ(form->WorkButton.Text(), "&Work");
+  EXPECT_EQ(form->PutWordButton.Text(), "&Put word on board");
+  EXPECT_EQ(form->FullScreenCheckBox.Text(), "&Full screen");
+  EXPECT_EQ(form->Hints().HintOf(form->WorkButton.Handle()), "Display the \"Work\" menu");
+  EXPECT_EQ(form->Hints().HintOf(form->CloseButton.Handle()), "You can also use \"Alt + F4\" to close the program");
+  EXPECT_EQ(form->Hints().HintOf(form->PutWordButton.Handle()),
+            "The word must be readable left to right or top to bottom");
+
+  EXPECT_EQ(form->ColumnsCountComboBox.ItemCount(), 21);
+  EXPECT_EQ(form->ColumnsCountComboBox.GetText(), "15");
+  EXPECT_EQ(form->RowsCountComboBox.GetText(), "15");
+  EXPECT_TRUE(form->AddToWordsListCheckBox.Checked());
+  EXPECT_TRUE(form->AllowUnknownWordsCheckBox.Checked());
+  EXPECT_FALSE(form->FullScreenCheckBox.Checked());
+  EXPECT_FALSE(form->PutWordButton.Enabled());
+  EXPECT_FALSE(form->PutFlippedWordButton.Enabled());
+  EXPECT_FALSE(form->NewStockLettersButton.Enabled());
+  EXPECT_FALSE(form->BoardPaintBox.Visible()) << "no board before the first game";
+  EXPECT_EQ(form->LetterChangesLabel.Text(), "Available letter changes 0");
+  EXPECT_EQ(form->ScoreLabel.Text(), "");
+  EXPECT_EQ(form->ValidWordLabel.Text(), "");
+  EXPECT_EQ(form->WordsInDictionaryLabel.Text(), "");
+}
+
+TEST_F(MainWindowTest, WorkMenuHasItsItemsSeparatorsAndShortcutTexts) {
+  const auto& items = form->WorkMenu().Items();
+  ASSERT_EQ(items.size(), 8u);
+  const char* captions[] = {"New game", "Load dictionary", "", "Load last game", "Load game", "Save game", "",
+                            "Analyze words list"};
+  const char* shortcuts[] = {"Ctrl+N", "D", "", "Ctrl+Z", "L", "S", "", ""};
+  for (size_t i = 0; i < items.size(); ++i) {
+    EXPECT_EQ(items[i].Caption, captions[i]) << i;
+    EXPECT_EQ(items[i].ShortcutText, shortcuts[i]) << i;
+  }
+  EXPECT_TRUE(form->WorkMenu().Invoke("New game"));
+  EXPECT_TRUE(Game().BoardVisible());
+}
+
+TEST_F(MainWindowTest, LayoutSizesTheWindowAndTheBoardFollowsTheClientArea) {
+  form->ApplyWindowLayout();
+  RECT work{};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const WindowPlacement expected =
+      ComputeWindowedPlacement(work.right - work.left, work.bottom - work.top, 760, 540);
+  RECT window{};
+  ::GetWindowRect(form->Handle(), &window);
+  EXPECT_EQ(window.left, expected.Left);
+  EXPECT_EQ(window.right - window.left, expected.Width);
+  EXPECT_EQ(window.bottom - window.top, expected.Height);
+
+  const RECT group = BoundsOf(form->BoardGroupBox);
+  EXPECT_EQ(group.left, 340);
+  EXPECT_EQ(group.right, form->ClientWidth() - 5);
+  EXPECT_EQ(group.bottom, form->ClientHeight() - 5);
+  const RECT paint = BoundsOf(form->BoardPaintBox);
+  EXPECT_EQ(paint.right - paint.left, (group.right - group.left) - 10);
+  EXPECT_EQ(paint.bottom, (group.bottom - group.top) - 5);
+  EXPECT_EQ(form->BoardView().CellWidth(), (paint.right - paint.left) / 15);
+
+  // Full screen: no border, the whole screen; and back.
+  form->FullScreenCheckBox.SetChecked(true);
+  form->FullScreenCheckBoxClick();
+  EXPECT_EQ(form->Border(), ui::FormBorder::None);
+  EXPECT_EQ(form->ClientWidth(), ::GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_TRUE(Game().FullScreen);
+  form->FullScreenCheckBox.SetChecked(false);
+  form->FullScreenCheckBoxClick();
+  EXPECT_EQ(form->Border(), ui::FormBorder::Single);
+  ::GetWindowRect(form->Handle(), &window);
+  EXPECT_EQ(window.right - window.left, expected.Width);
+}
+
+TEST_F(MainWindowTest, TitleAndDictionaryNames) {
+  form->SetTitle("C:\\Games\\Mine.vbg");
+  EXPECT_EQ(form->Text(), "Vorbelle - C:\\Games\\Mine.vbg");
+  StartGame();
+  EXPECT_EQ(form->Text(), "Vorbelle") << "a new game drops the file name";
+  EXPECT_EQ(form->DictionaryEdit.Text(), "Test");
+  EXPECT_EQ(form->WordsListEdit.Text(), "Test");
+  EXPECT_EQ(form->WordsInDictionaryLabel.Text(), Game().Label(TGameLabel::WordsInDictionary));
+  EXPECT_NE(form->WordsInDictionaryLabel.Text(), "");
+}
+
+TEST(MainWindowDpiTest, EveryBoundAndTheStockFontScaleAt144Dpi) {
+  ui::SetDpiOverride(144);
+  {
+    FakePlatformScope platform;
+    ScriptedFileDialogs dialogs;
+    TempFolder folder;
+    TRandomPool pool{1, 0, 0};
+    TVorbelleForm form(folder.Path(), &pool, &dialogs);
+    ASSERT_TRUE(form.Create());
+    EXPECT_EQ(form.ClientWidth(), 1137);
+    EXPECT_EQ(form.ClientHeight(), 792);
+    const RECT panel = form.StockLetterPanels[1].DeviceBounds();
+    EXPECT_EQ(panel.left, 75);
+    EXPECT_EQ(panel.right - panel.left, 60);
+    LOGFONTA font{};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(form.StockLetterPanels[0].Handle(), WM_GETFONT, 0, 0)),
+                 sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -41);  // 27 pixels at 96 DPI
+  }
+  ui::SetDpiOverride(0);
+}
+
+}  // namespace
+}  // namespace vb::test
