@@ -7,6 +7,10 @@
 //   ; Vorbelle help
 //   @topic 100 How to play
 //   Drag letters from the stock onto the board...
+//
+// Lines of a paragraph are joined for display, and so are the lines of a list
+// item ("- " or "1. " with indented continuation lines); other indented lines
+// (examples, tables) are shown as written.
 #include <string>
 #include <vector>
 
@@ -19,7 +23,7 @@ inline constexpr int kMainWindowHelpContext = 100;
 struct THelpTopic {
   int Context = 0;
   std::string Title;
-  std::string Text;  // lines joined by CR LF, outer blank lines removed
+  std::string Text;  // reflowed lines joined by CR LF, outer blank lines removed
 };
 
 class THelpFile {

@@ -30,10 +30,31 @@ TEST(HelpFile, TopicsAreKeyedByContextWithTheirTextTrimmed) {
   EXPECT_EQ(help.Topics()[1].Title, "Errors");
   EXPECT_EQ(help.Topics()[1].Text, "");
   EXPECT_EQ(help.Topics()[2].Title, "");
-  EXPECT_EQ(help.Topics()[2].Text, "@topicx 8 not a topic line\r\n@topic abc not a topic line either");
+  EXPECT_EQ(help.Topics()[2].Text, "@topicx 8 not a topic line @topic abc not a topic line either");
   EXPECT_EQ(help.IndexOf(0), 1);
   EXPECT_EQ(help.IndexOf(100), 0);
   EXPECT_EQ(help.IndexOf(5), -1);
+}
+
+TEST(HelpFile, ParagraphsAndListItemsAreJoinedAndExamplesKept) {
+  THelpFile help;
+  help.Parse(
+      "@topic 1 T\n"
+      "A paragraph\n"
+      "over two lines.\n"
+      "\n"
+      "- An item\n"
+      "  continued.\n"
+      "- Next item\n"
+      "12. Numbered\n"
+      "    and continued.\n"
+      "\n"
+      "  [Main]\n"
+      "  FontName=Tahoma\n"
+      "After the example.\n");
+  EXPECT_EQ(help.Topics()[0].Text,
+            "A paragraph over two lines.\r\n\r\n- An item continued.\r\n- Next item\r\n"
+            "12. Numbered and continued.\r\n\r\n  [Main]\r\n  FontName=Tahoma\r\nAfter the example.");
 }
 
 TEST(HelpFile, AMissingFileLoadsNothing) {
