@@ -1,0 +1,90 @@
+// Loads any bytes as a game file. Whatever the file holds, the board must keep
+// its invariants, every operation must stay inside the board, the stock and the
+// loose list, and saving and loading again must give the same game.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "MemoryPlatform.h"
+#include "core/Game.h"
+#include "core/GameFile.h"
+#include "core/Platform.h"
+
+using namespace vb;
+
+namespace {
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+void CheckBoard(const TGame& game) {
+  const TBoard& board = game.Board;
+  Check(board.ColumnsCount >= MinBoardSize && board.ColumnsCount <= MaxBoardSize);
+  Check(board.RowsCount >= MinBoardSize && board.RowsCount <= MaxBoardSize);
+  Check(board.LooseCount() >= 0 && board.LooseCount() <= MaxLooseLetters);
+  int looseCells = 0;
+  for (int c = 0; c < BoardGridSize; ++c)
+    for (int r = 0; r < BoardGridSize; ++r) {
+      const TBoardCell cell = board.Cell(c, r);
+      Check(cell.Letter == 0 || board.IsInPlay(c, r));
+      Check(!cell.Loose || cell.Letter != 0);
+      if (cell.Loose) {
+        ++looseCells;
+        Check(board.FindLooseLetter(c, r) >= 0);
+      }
+    }
+  Check(looseCells == board.LooseCount());
+  Check(game.Score >= 0 && game.LetterChangesCount >= 0);
+  Check(IsPlainDictionaryName(game.Dictionary.DictionaryName) && game.Dictionary.DictionaryName.size() <= 255);
+}
+
+bool SameGame(const TGame& a, const TGame& b) {
+  if (a.Board.ColumnsCount != b.Board.ColumnsCount || a.Board.RowsCount != b.Board.RowsCount) return false;
+  for (int c = 0; c < BoardGridSize; ++c)
+    for (int r = 0; r < BoardGridSize; ++r)
+      if (a.Board.Cell(c, r).Letter != b.Board.Cell(c, r).Letter || a.Board.Cell(c, r).Loose != b.Board.Cell(c, r).Loose)
+        return false;
+  for (int slot = 0; slot < StockSize; ++slot)
+    if (a.Stock.Letter(slot) != b.Stock.Letter(slot)) return false;
+  return a.Score == b.Score && a.LetterChangesCount == b.LetterChangesCount &&
+         a.Dictionary.DictionaryName == b.Dictionary.DictionaryName && a.AddToWordsList == b.AddToWordsList &&
+         a.AllowUnknownWords == b.AllowUnknownWords;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static fuzz::MemoryPlatform platform;
+  SetPlatform(&platform);
+  static TRandomPool pool(1, 2, 3);
+  const std::string folder = "C:\\Vorbelle\\";
+  platform.Files.clear();
+  platform.Files[folder + "Fuzz.vbg"] = std::string(reinterpret_cast<const char*>(data), size);
+
+  TGame game(folder, &pool);
+  game.GameFile.LoadFrom(folder + "Fuzz.vbg");
+  CheckBoard(game);
+
+  game.UpdatePutButtons();
+  (void)game.PossibleScore();
+  game.ShowLetterScore(game.Stock.Letter(0));
+  game.AllowUnknownWords = true;
+  game.PutWord(true);
+  CheckBoard(game);
+
+  if (game.GameFile.SaveAs(folder + "Again.vbg", false)) {
+    TGame again(folder, &pool);
+    again.GameFile.LoadFrom(folder + "Again.vbg");
+    Check(SameGame(game, again));
+  }
+
+  // Every listed loose letter can be taken back, whatever the file held.
+  while (game.Board.LooseCount() > 0) {
+    const TCellPosition p = game.Board.LooseLetter(0);
+    game.RemoveLooseLetter(p.Column, p.Row);
+    Check(!game.Board.IsOccupied(p.Column, p.Row));
+  }
+  CheckBoard(game);
+  return 0;
+}
