@@ -1,0 +1,317 @@
+// The installer end to end: a copy of the distribution folder, its Install.exe
+// started as a person would, Install pressed and the question answered Yes;
+// then the installed program, and its uninstallation with "/Uninstall". Runs in
+// the test's private wine prefix (or a throw-away Windows account).
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "LinkReading.h"
+#include "core/Paths.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/UninstallRegistry.h"
+
+#ifdef VB_DIST_FOLDER
+
+namespace vb {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The distribution folder as the test program sees it (under wine the build
+// tree is reached through drive Z:).
+std::string DistFolder() {
+  std::string folder = VB_DIST_FOLDER;
+  if (!folder.empty() && folder[0] == '/') folder = "Z:" + folder;
+  for (char& c : folder)
+    if (c == '/') c = '\\';
+  return folder;
+}
+
+std::string SpecialFolder(int id) {
+  char path[MAX_PATH] = "";
+  ::SHGetFolderPathA(nullptr, id | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path);
+  return AddPathDelimiter(path);
+}
+
+// The text of a window of another process (asked of the window itself, as
+// GetWindowText does not for another process's controls).
+std::string TextOf(HWND hwnd) {
+  char text[1024] = "";
+  DWORD_PTR length = 0;
+  if (!::SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                             &length))
+    return "";
+  return std::string(text, length);
+}
+
+std::string ClassOf(HWND hwnd) {
+  char name[256] = "";
+  ::GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+using WindowTest = std::function<bool(HWND)>;
+
+// Visits windows until the visitor returns false.
+BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM visitor) {
+  return (*reinterpret_cast<WindowTest*>(visitor))(hwnd) ? TRUE : FALSE;
+}
+void ForEachTopWindow(WindowTest visitor) { ::EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&visitor)); }
+void ForEachChild(HWND parent, WindowTest visitor) {
+  ::EnumChildWindows(parent, &VisitWindow, reinterpret_cast<LPARAM>(&visitor));
+}
+
+HWND FindTopWindow(DWORD processId, const WindowTest& test) {
+  HWND found = nullptr;
+  ForEachTopWindow([&](HWND hwnd) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == processId && ::IsWindowVisible(hwnd) && test(hwnd)) found = hwnd;
+    return found == nullptr;
+  });
+  return found;
+}
+
+HWND WaitForTopWindow(DWORD processId, const WindowTest& test, int milliseconds = 20000) {
+  for (int waited = 0; waited < milliseconds; waited += 50) {
+    if (HWND hwnd = FindTopWindow(processId, test)) return hwnd;
+    ::Sleep(50);
+  }
+  return nullptr;
+}
+
+HWND FindChild(HWND parent, const std::string& windowClass, const std::string& text) {
+  HWND found = nullptr;
+  ForEachChild(parent, [&](HWND hwnd) {
+    if (_stricmp(ClassOf(hwnd).c_str(), windowClass.c_str()) == 0 && TextOf(hwnd) == text) found = hwnd;
+    return found == nullptr;
+  });
+  return found;
+}
+
+// All texts of a message box's labels, joined.
+std::string BoxText(HWND box) {
+  std::string text;
+  ForEachChild(box, [&](HWND hwnd) {
+    if (_stricmp(ClassOf(hwnd).c_str(), "Static") == 0) text += TextOf(hwnd);
+    return true;
+  });
+  return text;
+}
+
+// Presses a button as a click would: its parent gets the click notification.
+void Press(HWND button) {
+  ::PostMessageA(::GetParent(button), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+}
+
+// Waits for a message box with this caption and answers it.
+std::string AnswerBox(DWORD processId, const std::string& caption, int answer) {
+  HWND box = WaitForTopWindow(processId, [&](HWND hwnd) { return ClassOf(hwnd) == "#32770" && TextOf(hwnd) == caption; });
+  if (!box) return "<no box \"" + caption + "\">";
+  const std::string text = BoxText(box);
+  ::PostMessageA(box, WM_COMMAND, answer, 0);
+  return text;
+}
+
+struct Process {
+  KernelHandle Handle;
+  DWORD Id = 0;
+};
+
+Process Start(const std::string& exe, const std::string& arguments, const std::string& folder) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+  if (!::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &info))
+    return {};
+  ::CloseHandle(info.hThread);
+  return {KernelHandle(info.hProcess), info.dwProcessId};
+}
+
+bool WaitForExit(const Process& process, DWORD milliseconds = 30000) {
+  return ::WaitForSingleObject(process.Handle.get(), milliseconds) == WAIT_OBJECT_0;
+}
+
+std::string ImageOf(DWORD processId) {
+  KernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  char path[MAX_PATH * 2] = "";
+  DWORD size = sizeof path;
+  if (!process || !::QueryFullProcessImageNameA(process.get(), 0, path, &size)) return "";
+  return path;
+}
+
+// A visible window captioned "Vorbelle..." of a process started from `image`.
+HWND FindWindowOfImage(const std::string& image) {
+  HWND found = nullptr;
+  ForEachTopWindow([&](HWND hwnd) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    if (::IsWindowVisible(hwnd) && TextOf(hwnd).rfind("Vorbelle", 0) == 0 && SameTextAscii(ImageOf(owner), image))
+      found = hwnd;
+    return found == nullptr;
+  });
+  return found;
+}
+
+// The program allows one copy at a time; other tests may be running one.
+bool WaitUntilNoCopyRuns() {
+  for (int waited = 0; waited < 60000; waited += 100) {
+    KernelHandle mutex(::OpenMutexA(SYNCHRONIZE, FALSE, "Mutex_ProgramInstance_Vorbelle"));
+    if (!mutex) return true;
+    ::Sleep(100);
+  }
+  return false;
+}
+
+std::string RegistryValue(const char* name) {
+  RegistryKey key;
+  const std::string path = std::string(kUninstallKeyPath) + "Vorbelle";
+  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
+    return "<no entry>";
+  char value[1024] = "";
+  DWORD size = sizeof value;
+  if (::RegQueryValueExA(key.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS)
+    return "<no value>";
+  return value;
+}
+
+bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool SamePath(const std::string& a, const std::string& b) { return SameTextAscii(a, b); }
+
+class InstallSystemTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    target = SpecialFolder(CSIDL_PROGRAM_FILES) + "Vorbelle\\";
+    programFile = target + "Vorbelle.exe";
+    desktopLink = SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "Vorbelle.lnk";
+    menuFolder = SpecialFolder(CSIDL_PROGRAMS) + "Vorbelle\\";
+    RemoveInstallation();
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    copyParent = std::string(temp) + "vb_dist_" + std::to_string(::GetCurrentProcessId()) + "\\";
+    dist = copyParent + "Vorbelle\\";
+    std::error_code error;
+    fs::create_directories(copyParent, error);
+    fs::copy(DistFolder(), dist, fs::copy_options::recursive, error);
+    ASSERT_FALSE(error) << "cannot copy " << DistFolder() << ": " << error.message();
+  }
+
+  void TearDown() override {
+    RemoveInstallation();
+    std::error_code ignored;
+    fs::remove_all(copyParent, ignored);
+  }
+
+  // Leaves nothing of an installation in this prefix.
+  void RemoveInstallation() {
+    std::error_code ignored;
+    fs::remove_all(target, ignored);
+    fs::remove(desktopLink, ignored);
+    fs::remove_all(menuFolder, ignored);
+    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, (std::string(kUninstallKeyPath) + "Vorbelle").c_str());
+  }
+
+  test::ComScope com;
+  std::string target, programFile, desktopLink, menuFolder, copyParent, dist;
+};
+
+TEST_F(InstallSystemTest, InstallFromTheDistributionFolderThenUninstall) {
+  ASSERT_TRUE(WaitUntilNoCopyRuns());
+  Process installer = Start(dist + "Install.exe", "", dist);
+  ASSERT_TRUE(installer.Handle) << "cannot start " << dist << "Install.exe";
+  HWND window = WaitForTopWindow(installer.Id, [](HWND hwnd) {
+    const std::string caption = TextOf(hwnd);
+    return caption == "Install Vorbelle" || caption.rfind("Vorbelle", 0) == 0;
+  });
+  ASSERT_NE(window, nullptr) << "Install.exe showed no window";
+  if (TextOf(window) != "Install Vorbelle") {
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    WaitForExit(installer, 10000);
+    GTEST_SKIP() << "Install.exe opened the game: start-up does not choose the installer window yet";
+  }
+
+  // The installer proposes the program-files folder; press Install and say Yes.
+  HWND folderEdit = FindChild(window, "Edit", SpecialFolder(CSIDL_PROGRAM_FILES));
+  EXPECT_NE(folderEdit, nullptr) << "the folder field shows the program-files folder";
+  HWND installButton = FindChild(window, "Button", "&Install");
+  ASSERT_NE(installButton, nullptr);
+  Press(installButton);
+  const std::string question = AnswerBox(installer.Id, "Query", IDYES);
+  EXPECT_EQ(question, "Install the program in directory \"" + target.substr(0, target.size() - 1) + "\"?");
+  ASSERT_TRUE(WaitForExit(installer)) << "the installer did not close";
+
+  // The installation.
+  EXPECT_TRUE(Exists(programFile));
+  EXPECT_FALSE(Exists(target + "Install.exe"));
+  EXPECT_TRUE(Exists(target + "Readme.txt"));
+  EXPECT_TRUE(Exists(target + "License.txt"));
+  EXPECT_TRUE(Exists(target + "VorbelleDictionaries\\English.vbd"));
+  test::LinkContents link = test::ReadLink(desktopLink);
+  EXPECT_TRUE(SamePath(link.Target, programFile)) << link.Target;
+  EXPECT_TRUE(SamePath(AddPathDelimiter(link.WorkingDirectory), target)) << link.WorkingDirectory;
+  link = test::ReadLink(menuFolder + "Vorbelle.lnk");
+  EXPECT_TRUE(SamePath(link.Target, programFile)) << link.Target;
+  EXPECT_EQ(link.Arguments, "");
+  link = test::ReadLink(menuFolder + "Uninstall.lnk");
+  EXPECT_TRUE(SamePath(link.Target, programFile)) << link.Target;
+  EXPECT_EQ(link.Arguments, "/Uninstall");
+  link = test::ReadLink(menuFolder + "Readme.lnk");
+  EXPECT_TRUE(SamePath(link.Target, target + "Readme.txt")) << link.Target;
+  EXPECT_EQ(RegistryValue("DisplayName"), "Vorbelle");
+  EXPECT_EQ(RegistryValue("UninstallString"), "\"" + programFile + "\" /Uninstall");
+
+  // The installed program was started: find its window and close it.
+  HWND game = nullptr;
+  for (int waited = 0; !game && waited < 20000; waited += 100) {
+    game = FindWindowOfImage(programFile);
+    if (!game) ::Sleep(100);
+  }
+  ASSERT_NE(game, nullptr) << "the installed program did not start";
+  DWORD gameId = 0;
+  ::GetWindowThreadProcessId(game, &gameId);
+  Process running{KernelHandle(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, gameId)), gameId};
+  ::PostMessageA(game, WM_CLOSE, 0, 0);
+  if (!WaitForExit(running, 15000)) ::TerminateProcess(running.Handle.get(), 1);
+
+  // Uninstall, with the argument in another letter case.
+  ASSERT_TRUE(WaitUntilNoCopyRuns());
+  Process uninstaller = Start(programFile, "/UNINSTALL", target);
+  ASSERT_TRUE(uninstaller.Handle);
+  window = WaitForTopWindow(uninstaller.Id, [](HWND hwnd) { return TextOf(hwnd) == "Uninstall Vorbelle"; });
+  ASSERT_NE(window, nullptr) << "no uninstall window";
+  EXPECT_NE(FindChild(window, "Edit", target), nullptr) << "the folder field shows the installation folder";
+  HWND uninstallButton = FindChild(window, "Button", "Un&install");
+  ASSERT_NE(uninstallButton, nullptr);
+  Press(uninstallButton);
+  EXPECT_EQ(AnswerBox(uninstaller.Id, "Query", IDYES),
+            "Delete directory \"" + target + "\" (and all contained files)?");
+  EXPECT_EQ(AnswerBox(uninstaller.Id, "Message", IDOK),
+            "Uninstallation successful. Some files that were in use were not deleted.");
+  ASSERT_TRUE(WaitForExit(uninstaller)) << "the uninstaller did not close";
+
+  // Only the program file that ran the uninstallation may be left.
+  std::vector<std::string> left;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(target, error)) left.push_back(entry.path().filename().string());
+  EXPECT_TRUE(left.empty() || (left.size() == 1 && SameTextAscii(left[0], "Vorbelle.exe")))
+      << left.size() << " entries left, first: " << (left.empty() ? "" : left[0]);
+  EXPECT_FALSE(Exists(desktopLink));
+  EXPECT_FALSE(Exists(menuFolder));
+  EXPECT_EQ(RegistryValue("DisplayName"), "<no entry>");
+}
+
+}  // namespace
+}  // namespace vb
+
+#endif  // VB_DIST_FOLDER
