@@ -88,6 +88,12 @@ const TIniStore::Section* TIniStore::FindSection(const std::string& name) const 
   return nullptr;
 }
 
+TIniStore::Section* TIniStore::FindSection(const std::string& name) {
+  for (Section& section : sections_)
+    if (SameName(name, section.Name)) return &section;
+  return nullptr;
+}
+
 bool TIniStore::FindValue(const std::string& section, const std::string& key, std::string& value) const {
   const Section* found = FindSection(section);
   if (!found) return false;
@@ -102,7 +108,7 @@ bool TIniStore::FindValue(const std::string& section, const std::string& key, st
 }
 
 void TIniStore::SetValue(const std::string& section, const std::string& key, const std::string& value) {
-  Section* found = const_cast<Section*>(FindSection(section));
+  Section* found = FindSection(section);
   if (!found) {
     sections_.push_back(Section{section, {}});
     found = &sections_.back();

@@ -34,6 +34,7 @@ class TIniStore {
 
  private:
   const Section* FindSection(const std::string& name) const;
+  Section* FindSection(const std::string& name);
   std::vector<Section> sections_;
 };
 

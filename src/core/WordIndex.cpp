@@ -29,13 +29,13 @@ void TWordIndex::Clear() {
 
 void TWordIndex::Build(const std::vector<std::string>& entries) {
   Clear();
-  Grow(entries, entries.size());
+  Grow(entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i)
     Insert(entries, static_cast<std::uint32_t>(i), HashOf(entries[i]));
 }
 
 void TWordIndex::Add(const std::vector<std::string>& entries, std::uint32_t position) {
-  Grow(entries, used_ + 1);
+  Grow(used_ + 1);
   Insert(entries, position, HashOf(entries[position]));
 }
 
@@ -53,8 +53,7 @@ std::size_t TWordIndex::MemoryBytes() const {
   return sizeof(*this) + positions_.capacity() * sizeof(std::uint32_t) + hashes_.capacity() * sizeof(std::uint32_t);
 }
 
-void TWordIndex::Grow(const std::vector<std::string>& entries, std::size_t wanted) {
-  (void)entries;
+void TWordIndex::Grow(std::size_t wanted) {
   // At most half full, so probe runs stay short.
   if (wanted * 2 <= positions_.size()) return;
   std::size_t slots = kMinimumSlots;

@@ -25,7 +25,7 @@ class TWordIndex {
 
  private:
   static std::uint32_t HashOf(const std::string& word);
-  void Grow(const std::vector<std::string>& entries, std::size_t wanted);
+  void Grow(std::size_t wanted);
   void Insert(const std::vector<std::string>& entries, std::uint32_t position, std::uint32_t hash);
 
   // Open addressing: slot i holds an entry position (NotFound = free) and its hash.
