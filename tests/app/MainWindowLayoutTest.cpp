@@ -29,6 +29,9 @@ TEST(WindowPlacementTest, NinetyFivePercentOfTheWorkAreaCentredOrTheMinimum) {
   EXPECT_EQ(small.Height, 540);
   EXPECT_EQ(small.Left, -60);
   EXPECT_EQ(small.Top, -30);
+  // Exact percentages: 1280 x 0.95 is 1216, which floating point truncates to 1215.
+  EXPECT_EQ(ComputeWindowedPlacement(1280, 1024, 760, 540).Width, 1216);
+  EXPECT_EQ(ComputeWindowedPlacement(1280, 1024, 760, 540).Height, 972);
 }
 
 TEST_F(MainWindowTest, ControlsHaveTheLayoutBoundsCaptionsAndStartStates) {
