@@ -18,8 +18,9 @@ add_custom_command(
   VERBATIM)
 add_custom_target(dist DEPENDS ${VB_DIST_ROOT}/Vorbelle.zip)
 
-# The installer's system test installs from a copy of the distribution folder.
-if(TARGET platform_tests)
-  add_dependencies(platform_tests dist)
-  target_compile_definitions(platform_tests PRIVATE VB_DIST_FOLDER="${VB_DIST_FOLDER}")
+# The installer's system test installs from a copy of the distribution folder; it
+# runs with the other tests that start the program, one at a time.
+if(TARGET app_tests)
+  add_dependencies(app_tests dist)
+  target_compile_definitions(app_tests PRIVATE VB_DIST_FOLDER="${VB_DIST_FOLDER}")
 endif()

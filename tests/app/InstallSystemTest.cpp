@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "LinkReading.h"
 #include "core/Paths.h"
+#include "platform/LinkReading.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/UninstallRegistry.h"
 
