@@ -173,14 +173,6 @@ TEST_F(GameCommandsTest, LoadingAMissingFileReportsItAndChangesNothing) {
   EXPECT_EQ(GlobalFunStat.Status, StatusPerfect);
 }
 
-TEST_F(GameCommandsTest, LoadLastGameAtFirstStartReportsThePattern) {
-  commands->LoadLastGameMenuClick();
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].FailureText, "Failed to load last game.");
-  EXPECT_NE(errors.Shown[0].Report.find("\"" + folder / "VorbelleGames\\*.vbg\""), std::string::npos);
-  EXPECT_FALSE(game->BoardVisible());
-}
-
 TEST_F(GameCommandsTest, AFileWithAnotherExtensionIsIgnoredSilently) {
   NewTestGame();
   PutCab();
@@ -190,27 +182,6 @@ TEST_F(GameCommandsTest, AFileWithAnotherExtensionIsIgnoredSilently) {
   EXPECT_TRUE(errors.Shown.empty());
   EXPECT_TRUE(platform->Boxes.empty());
   EXPECT_TRUE(game->Modified);
-}
-
-TEST_F(GameCommandsTest, AGameWhoseDictionaryWasRemovedKeepsItsBoardWithoutStockOrScore) {
-  NewTestGame();
-  PutCab();
-  const std::string path = folder / "VorbelleGames\\g.vbg";
-  ASSERT_TRUE(commands->SaveGameTo(path));
-  ASSERT_TRUE(GetPlatform().RemoveFile(folder / "VorbelleDictionaries\\Test.vbd"));
-  Start();
-  commands->LoadGameFrom(path);
-  EXPECT_EQ(GlobalFunStat.Status, StatusPerfect);  // the dictionary warned itself
-  ASSERT_EQ(platform->Boxes.size(), 2u);
-  EXPECT_EQ(platform->Boxes[0].Text, "There is no such dictionary.");
-  EXPECT_EQ(platform->Boxes[1].Text,
-            "There aren't enough active letters to form an alphabet. \nChange the dictionary!");
-  EXPECT_EQ(game->Board.Cell(4, 2).Letter, 'A');
-  EXPECT_EQ(game->Stock.LettersCount(), 0);
-  EXPECT_EQ(game->Score, 0);
-  EXPECT_EQ(game->LetterChangesCount, 0);
-  EXPECT_EQ(game->Title(), "Vorbelle");
-  EXPECT_EQ(game->LastGameFileName, folder / "VorbelleGames\\*.vbg");
 }
 
 TEST_F(GameCommandsTest, CancelAtTheSaveQuestionLeavesEverything) {
