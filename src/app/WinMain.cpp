@@ -1,7 +1,12 @@
-// Process entry: the instance guard, the windows, start-up and the message loop.
+// Process entry: the instance guard, the windows of the mode (game or
+// installer), start-up and the message loop.
 #include <windows.h>
 
+#include "app/AboutForm.h"
 #include "app/ChooseLetterForm.h"
+#include "app/ErrorForm.h"
+#include "app/InstallForm.h"
+#include "app/InstallMode.h"
 #include "app/ProgramIdentity.h"
 #include "app/VorbelleForm.h"
 #include "core/StatusFrame.h"
@@ -11,6 +16,39 @@
 namespace {
 // Runs before WinMain and after it returns.
 vb::ProcessInitialisation processInitialisation;
+
+// The game's windows live for the whole run; the main window is created first.
+void RunGame(int showCommand) {
+  using namespace vb;
+  TVorbelleForm mainForm;
+  if (!mainForm.Create()) VB_THROW("Cannot create the main window.");
+  ui::Application::SetMainForm(&mainForm);
+  TErrorForm errorForm;
+  errorForm.Create();
+  TAboutForm aboutForm;
+  aboutForm.Create();
+  TChooseLetterForm chooseLetterForm;
+  if (!chooseLetterForm.Create()) VB_THROW("Cannot create the choose-letter dialog.");
+
+  aboutForm.SetProgramInfo(kProgramName, kVersionText);
+  mainForm.OnShowAbout = [&aboutForm] { aboutForm.Dialog(); };
+  mainForm.SetChooseLetterForm(&chooseLetterForm);
+  mainForm.BeforeRun();
+  mainForm.Show(mainForm.FullScreenCheckBox.Checked() ? SW_SHOWMAXIMIZED : showCommand);
+  ui::Application::Run();
+  ui::Application::SetMainForm(nullptr);
+}
+
+void RunInstaller(int showCommand) {
+  using namespace vb;
+  TInstallForm installForm;
+  TErrorForm errorForm;
+  errorForm.Create();
+  if (!ShowInstallerWindow(installForm, kProgramName, kProgramName, kVersionText, showCommand))
+    VB_THROW("Cannot create the installer window.");
+  ui::Application::Run();
+  ui::Application::SetMainForm(nullptr);
+}
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
@@ -20,16 +58,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     if (IsAnotherInstanceRunning(kProgramName)) return;
     ui::Application::Initialize();
     ui::Application::SetTitle(kProgramName);
-    TVorbelleForm mainForm;
-    if (!mainForm.Create()) VB_THROW("Cannot create the main window.");
-    ui::Application::SetMainForm(&mainForm);
-    TChooseLetterForm chooseLetterForm;
-    if (!chooseLetterForm.Create()) VB_THROW("Cannot create the choose-letter dialog.");
-    mainForm.SetChooseLetterForm(&chooseLetterForm);
-    mainForm.BeforeRun();
-    mainForm.Show(mainForm.FullScreenCheckBox.Checked() ? SW_SHOWMAXIMIZED : showCommand);
-    ui::Application::Run();
-    ui::Application::SetMainForm(nullptr);
+    if (IsInstallerMode()) {
+      RunInstaller(showCommand);
+    } else {
+      RunGame(showCommand);
+    }
   }, __LINE__);
   CloseInstanceMutex();
   return 0;
