@@ -27,8 +27,11 @@ std::string InstallerSystem::ProgramFilesPath() { return GetProgramFilesPath(); 
 std::vector<std::string> InstallerSystem::ProtectedFolders() {
   std::vector<std::string> folders{DesktopPath(), ProgramsMenuPath(), ProgramFilesPath()};
   for (int id : {CSIDL_WINDOWS, CSIDL_SYSTEM, CSIDL_PROFILE, CSIDL_PERSONAL, CSIDL_APPDATA,
-                 CSIDL_COMMON_PROGRAMS, CSIDL_STARTMENU, CSIDL_PROGRAM_FILES_COMMON})
-    folders.push_back(GetSystemDirectoryPath(id));
+                 CSIDL_COMMON_PROGRAMS, CSIDL_STARTMENU, CSIDL_PROGRAM_FILES_COMMON}) {
+    // Only asked, never created: a folder that does not exist protects nothing.
+    char path[MAX_PATH] = "";
+    if (SUCCEEDED(::SHGetFolderPathA(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, path))) folders.push_back(path);
+  }
   return folders;
 }
 

@@ -48,7 +48,8 @@ bool BrowseForDirectory(std::string& directory, const std::string& root, const s
   info.pidlRoot = rootList.get();
   info.pszDisplayName = displayName;
   info.lpszTitle = caption.c_str();
-  info.ulFlags = BIF_RETURNONLYFSDIRS;
+  // The resizable browser with its "Make New Folder" button.
+  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
   CoTaskMemPtr<ITEMIDLIST> chosen(::SHBrowseForFolderA(&info));
   if (!chosen) return false;
   char path[MAX_PATH] = "";
