@@ -32,7 +32,9 @@ void Label::FitToText() {
   const std::string measured = text.empty() ? " " : text;
   ::DrawTextA(screen.get(), measured.c_str(), static_cast<int>(measured.size()), &size,
               DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  const int width = text.empty() ? 0 : size.right - size.left;
+  // The static control needs a pixel beyond the measured text, or it clips the
+  // last character's overhang (a closing quote, an italic or bold end).
+  const int width = text.empty() ? 0 : size.right - size.left + 2;
   ::SetWindowPos(Handle(), nullptr, 0, 0, width, size.bottom - size.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::InvalidateRect(Handle(), nullptr, TRUE);
