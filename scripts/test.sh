@@ -15,8 +15,8 @@ cmake --build build/native -j "$jobs"
 if [ -f cmake/fuzz.cmake ]; then
   echo "== fuzzers (clang, libFuzzer)"
   CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVB_FUZZ=ON >/dev/null
-  cmake --build build/fuzz -j "$jobs"
-  (cd build/fuzz && ctest --output-on-failure --no-tests=error -j "$jobs")
+  cmake --build build/fuzz -j "$jobs" --target fuzzers
+  (cd build/fuzz && ctest --output-on-failure --no-tests=error -j "$jobs" -R Fuzz)
 fi
 
 echo "== Windows build (mingw-w64, tests under wine)"

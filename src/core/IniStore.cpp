@@ -94,17 +94,29 @@ TIniStore::Section* TIniStore::FindSection(const std::string& name) {
   return nullptr;
 }
 
+const std::size_t* TIniStore::FindLine(const Section& section, const std::string& key) {
+  Platform& platform = GetPlatform();
+  if (!section.Indexed) {
+    section.KeyIndex.clear();
+    for (std::size_t i = 0; i < section.Lines.size(); ++i) {
+      std::string_view lineKey;
+      if (KeyOfLine(section.Lines[i], lineKey))
+        section.KeyIndex.emplace(platform.SortKeyIgnoreCase(std::string(lineKey)), i);  // first one wins
+    }
+    section.Indexed = true;
+  }
+  auto found = section.KeyIndex.find(platform.SortKeyIgnoreCase(key));
+  return found == section.KeyIndex.end() ? nullptr : &found->second;
+}
+
 bool TIniStore::FindValue(const std::string& section, const std::string& key, std::string& value) const {
   const Section* found = FindSection(section);
   if (!found) return false;
-  for (const std::string& line : found->Lines) {
-    std::string_view lineKey;
-    if (KeyOfLine(line, lineKey) && SameName(key, lineKey)) {
-      value = line.substr(lineKey.size() + 1);
-      return true;
-    }
-  }
-  return false;
+  const std::size_t* line = FindLine(*found, key);
+  if (!line) return false;
+  const std::string& text = found->Lines[*line];
+  value = text.substr(text.find('=') + 1);
+  return true;
 }
 
 void TIniStore::SetValue(const std::string& section, const std::string& key, const std::string& value) {
@@ -114,13 +126,11 @@ void TIniStore::SetValue(const std::string& section, const std::string& key, con
     found = &sections_.back();
   }
   std::string newLine = key + "=" + value;
-  for (std::string& line : found->Lines) {
-    std::string_view lineKey;
-    if (KeyOfLine(line, lineKey) && SameName(key, lineKey)) {
-      line = std::move(newLine);
-      return;
-    }
+  if (const std::size_t* line = FindLine(*found, key)) {
+    found->Lines[*line] = std::move(newLine);  // the key keeps its place in the index
+    return;
   }
+  found->KeyIndex.emplace(GetPlatform().SortKeyIgnoreCase(key), found->Lines.size());
   found->Lines.push_back(std::move(newLine));
 }
 

@@ -3,6 +3,7 @@
 // of verbatim "key=value" lines, looked up case-insensitively (first wins).
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace vb {
@@ -17,6 +18,10 @@ class TIniStore {
   struct Section {
     std::string Name;
     std::vector<std::string> Lines;  // verbatim, comments and blank lines dropped
+    // The first line of each key, by the locale's case-insensitive sort key; built
+    // on the first lookup, so a game file's 1800 keys are not each found by a scan.
+    mutable std::unordered_map<std::string, std::size_t> KeyIndex;
+    mutable bool Indexed = false;
   };
 
   // Replaces the content by the parsed text.
@@ -35,6 +40,7 @@ class TIniStore {
  private:
   const Section* FindSection(const std::string& name) const;
   Section* FindSection(const std::string& name);
+  static const std::size_t* FindLine(const Section& section, const std::string& key);
   std::vector<Section> sections_;
 };
 
