@@ -256,7 +256,10 @@ TEST_F(InstallSystemTest, InstallFromTheDistributionFolderThenUninstall) {
   EXPECT_FALSE(Exists(target + "Install.exe"));
   EXPECT_TRUE(Exists(target + "Readme.txt"));
   EXPECT_TRUE(Exists(target + "License.txt"));
+  EXPECT_TRUE(Exists(target + "Support.txt"));
+  EXPECT_TRUE(Exists(target + "Help.hlp"));
   EXPECT_TRUE(Exists(target + "VorbelleDictionaries\\English.vbd"));
+  EXPECT_TRUE(Exists(target + "VorbelleDictionaries\\English-copyright.txt"));
   test::LinkContents link = test::ReadLink(desktopLink);
   EXPECT_TRUE(SamePath(link.Target, programFile)) << link.Target;
   EXPECT_TRUE(SamePath(AddPathDelimiter(link.WorkingDirectory), target)) << link.WorkingDirectory;
