@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/Handles.h"
+#include "support/TempFolder.h"
 
 namespace vb {
 namespace {
@@ -70,7 +71,10 @@ DWORD WaitForExit(HANDLE process, DWORD milliseconds) {
 }  // namespace
 
 TEST(InstanceGuard, SecondCopyEndsSilentlyAndANewOneStartsAfterTheFirst) {
-  const std::string exe = VB_EXE_PATH;
+  // A copy in a folder of its own, so its options file lands there.
+  test::TempFolder folder;
+  const std::string exe = folder / "Vorbelle.exe";
+  ASSERT_TRUE(::CopyFileA(VB_EXE_PATH, exe.c_str(), FALSE));
   Started first = Start(exe);
   ASSERT_TRUE(first.Process);
   HWND firstWindow = WaitForMainWindow(first.Id);
