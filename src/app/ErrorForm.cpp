@@ -93,6 +93,16 @@ void TErrorForm::HelpButtonClick() {
   if (ShowHelp) ShowHelp(kErrorDialogHelpContext);
 }
 
+void TErrorForm::OnDialogKey(int id) {
+  if (id != IDOK) return Form::OnDialogKey(id);
+  const HWND focus = ::GetFocus();
+  for (ui::Button* button : {&OkayButton, &CancelButton, &OkayNoErrorsButton, &TerminateButton, &LogButton,
+                             &HelpButton}) {
+    if (button->Handle() == focus) return button->Click();
+  }
+  OkayButton.Click();
+}
+
 LRESULT TErrorForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kShownMessage:

@@ -51,6 +51,8 @@ class TErrorForm : public ui::Form, public ErrorDialogSeam {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Enter presses the focused button (Okay when the memo has the focus).
+  void OnDialogKey(int id) override;
 
  private:
   void SetRecursionLabel(const std::string& value);

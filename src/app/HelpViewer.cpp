@@ -59,6 +59,11 @@ void THelpViewer::ShowTopics(const THelpFile& help, int context, HWND owner) {
   help_ = nullptr;
 }
 
+void THelpViewer::OnDialogKey(int id) {
+  if (id == IDOK) return EndModal(ui::ModalOk);
+  Form::OnDialogKey(id);
+}
+
 LRESULT THelpViewer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kShownMessage) {
     TopicList.Focus();

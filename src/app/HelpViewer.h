@@ -46,6 +46,8 @@ class THelpViewer : public ui::Form {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Enter closes the window, as Escape does.
+  void OnDialogKey(int id) override;
 
  private:
   void ShowSelectedTopic();

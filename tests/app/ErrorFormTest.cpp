@@ -89,6 +89,12 @@ TEST_F(ErrorFormTest, ResultsOfTheOtherWaysToClose) {
   EXPECT_FALSE(Show("x", [&] { form.CancelButton.Click(); }, &noErrors));
   EXPECT_FALSE(noErrors);
   EXPECT_FALSE(Show("x", [&] { ::PostMessageA(form.OkayButton.Handle(), WM_KEYDOWN, VK_ESCAPE, 0); }));
+  // Enter presses the focused button, Okay at first.
+  EXPECT_TRUE(Show("x", [&] { ::PostMessageA(form.OkayButton.Handle(), WM_KEYDOWN, VK_RETURN, 0); }));
+  EXPECT_FALSE(Show("x", [&] {
+    form.CancelButton.Focus();
+    ::PostMessageA(form.CancelButton.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  }));
   EXPECT_FALSE(Show("x", [&] { ::PostMessageA(form.Handle(), WM_CLOSE, 0, 0); }));
   EXPECT_EQ(form.RecursionCount(), 0);
 }

@@ -41,6 +41,8 @@ TEST(HelpViewerTest, OpensAtTheContextsTopicAndFollowsTheTopicList) {
   };
   viewer.ShowTopics(help, 12345, nullptr);
   EXPECT_EQ(shown, "How to play");
+  viewer.OnShown = [&] { ::PostMessageA(viewer.TopicList.Handle(), WM_KEYDOWN, VK_RETURN, 0); };
+  viewer.ShowTopics(help, 100, nullptr);  // returns: Enter closes too
   ui::SetDpiOverride(0);
 }
 
