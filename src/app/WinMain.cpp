@@ -18,12 +18,11 @@ namespace {
 vb::ProcessInitialisation processInitialisation;
 
 // The game's windows live for the whole run; the main window is created first.
-void RunGame(int showCommand) {
+void RunGame(vb::TErrorForm& errorForm, int showCommand) {
   using namespace vb;
   TVorbelleForm mainForm;
   if (!mainForm.Create()) VB_THROW("Cannot create the main window.");
   ui::Application::SetMainForm(&mainForm);
-  TErrorForm errorForm;
   errorForm.Create();
   TAboutForm aboutForm;
   aboutForm.Create();
@@ -39,10 +38,9 @@ void RunGame(int showCommand) {
   ui::Application::SetMainForm(nullptr);
 }
 
-void RunInstaller(int showCommand) {
+void RunInstaller(vb::TErrorForm& errorForm, int showCommand) {
   using namespace vb;
   TInstallForm installForm;
-  TErrorForm errorForm;
   errorForm.Create();
   if (!ShowInstallerWindow(installForm, kProgramName, kProgramName, kVersionText, showCommand))
     VB_THROW("Cannot create the installer window.");
@@ -53,15 +51,18 @@ void RunInstaller(int showCommand) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   using namespace vb;
+  // Created by the mode's start-up after its main window, but kept until the
+  // frame below has closed, so a failure that ends the run is still reported in it.
+  TErrorForm errorForm;
   StatusFrame frame(VB_HERE, "WinMain", "");
   frame.Run([&] {
     if (IsAnotherInstanceRunning(kProgramName)) return;
     ui::Application::Initialize();
     ui::Application::SetTitle(kProgramName);
     if (IsInstallerMode()) {
-      RunInstaller(showCommand);
+      RunInstaller(errorForm, showCommand);
     } else {
-      RunGame(showCommand);
+      RunGame(errorForm, showCommand);
     }
   }, __LINE__);
   CloseInstanceMutex();

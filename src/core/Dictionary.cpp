@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "core/MessageBoxes.h"
 #include "core/Paths.h"
@@ -126,12 +127,12 @@ void TDictionary::ReadLetterKeys(const TStoredTextList& list) {
   }
 }
 
-bool TDictionary::LoadDictionary(const std::string& name, const std::string& dictionariesFolder) {
+bool TDictionary::LoadDictionary(std::string name, const std::string& dictionariesFolder) {
   DictionariesFolder = AddPathDelimiter(dictionariesFolder);
-  return LoadDictionary(name);
+  return LoadDictionary(std::move(name));
 }
 
-bool TDictionary::LoadDictionary(const std::string& name) {
+bool TDictionary::LoadDictionary(std::string name) {
   bool usable = false;
   StatusFrame frame(VB_HERE, "TVorbelleForm::LoadDictionary", "Failed to load dictionary.");
   frame.Run([&] {

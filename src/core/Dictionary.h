@@ -62,8 +62,9 @@ class TDictionary {
   void ReadDictionary(TStoredTextList& list);
   // Reporting frame "TVorbelleForm::LoadDictionary", failure text "Failed to load
   // dictionary.". True when the dictionary has more than 10 active letters.
-  bool LoadDictionary(const std::string& name);
-  bool LoadDictionary(const std::string& name, const std::string& dictionariesFolder);
+  // The name is taken by value: loading empties DictionaryName, which callers often pass.
+  bool LoadDictionary(std::string name);
+  bool LoadDictionary(std::string name, const std::string& dictionariesFolder);
   std::string DictionaryPath(const std::string& name) const;
   // The words list file beside the dictionary; fills an empty WordsListName
   // from DictionaryName.

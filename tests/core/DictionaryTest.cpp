@@ -221,6 +221,9 @@ TEST_F(Dictionaries, ShippedDictionariesAreUsable) {
   EXPECT_EQ(shipped.ActiveLettersCount, 26);
   EXPECT_EQ(shipped.WordsListName, "English");
   EXPECT_TRUE(shipped.IsKnownWord("house"));
+  // Reloading the current dictionary by its own name (the name is emptied while loading).
+  EXPECT_TRUE(shipped.LoadDictionary(shipped.DictionaryName));
+  EXPECT_EQ(shipped.DictionaryName, "English.vbd");
   EXPECT_TRUE(platform->Boxes.empty());
   EXPECT_TRUE(dialog.Shown.empty());
 }
