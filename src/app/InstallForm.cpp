@@ -5,7 +5,7 @@
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "core/ProgramPaths.h"
-#include "platform/win32/SpecialFolders.h"
+#include "platform/win32/KnownFolders.h"
 #include "ui/Application.h"
 
 namespace vb {

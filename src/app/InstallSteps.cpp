@@ -15,7 +15,7 @@
 #include "platform/win32/Instance.h"
 #include "platform/win32/RunFile.h"
 #include "platform/win32/ShellLinks.h"
-#include "platform/win32/SpecialFolders.h"
+#include "platform/win32/KnownFolders.h"
 #include "platform/win32/UninstallRegistry.h"
 
 namespace vb {

@@ -1,4 +1,4 @@
-#include "platform/win32/SpecialFolders.h"
+#include "platform/win32/KnownFolders.h"
 
 #include <windows.h>
 #include <objbase.h>
