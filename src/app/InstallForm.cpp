@@ -5,6 +5,7 @@
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "core/ProgramPaths.h"
+#include "core/TextReflow.h"
 #include "platform/win32/KnownFolders.h"
 #include "ui/Application.h"
 
@@ -63,7 +64,9 @@ bool TInstallForm::Create() {
 
   // A missing read-me leaves the memo empty.
   std::string readme;
-  if (GetPlatform().ReadFileBytes(GetProgramFolder() + "Readme.txt", readme)) ReadmeMemo.SetMemoText(readme);
+  // The read-me is written for an editor; the memo wraps paragraphs at its own width.
+  if (GetPlatform().ReadFileBytes(GetProgramFolder() + "Readme.txt", readme))
+    ReadmeMemo.SetMemoText(ReflowText(readme));
 
   BrowseButton.OnClick = [this] { BrowseButtonClick(); };
   InstallButton.OnClick = [this] { InstallButtonClick(); };

@@ -54,7 +54,7 @@ class InstallWindow : public ::testing::Test {
 };
 
 TEST_F(InstallWindow, InstallerTextsAndTheReadMe) {
-  test::WriteTextFile(dist + "Readme.txt", "Vorbelle\nA word game.\n");
+  test::WriteTextFile(dist + "Readme.txt", "Vorbelle\n========\n\nA word game\nfor one player.\n");
   TInstallForm form;
   ASSERT_TRUE(form.Create());
   form.SetProgramInfo("Vorbelle", "Vorbelle title", "Version 2.5.1");
@@ -66,7 +66,8 @@ TEST_F(InstallWindow, InstallerTextsAndTheReadMe) {
   EXPECT_EQ(form.InstallButton.Text(), "&Install");
   EXPECT_EQ(form.InstallToEdit.Text(), "C:\\Test Programs\\");
   EXPECT_TRUE(form.BrowseButton.Enabled());
-  EXPECT_EQ(form.ReadmeMemo.Text(), "Vorbelle\r\nA word game.\r\n");
+  // Paragraphs are joined so the memo wraps them at its own width.
+  EXPECT_EQ(form.ReadmeMemo.Text(), "Vorbelle\r\n========\r\n\r\nA word game for one player.");
   EXPECT_EQ(form.ClientWidth(), 400);
   EXPECT_EQ(form.ClientHeight(), 450);
   EXPECT_NE(form.MainPanel.Font(), form.Font()) << "the welcome text has its own large font";

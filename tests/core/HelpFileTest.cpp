@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/HelpFile.h"
+#include "core/TextReflow.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 
@@ -79,6 +80,19 @@ TEST(HelpFile, TheShippedFileHasTheTopicsTheProgramOpens) {
     EXPECT_FALSE(topic.Title.empty()) << topic.Context;
     EXPECT_GT(topic.Text.size(), 200u) << topic.Title;
   }
+}
+
+}  // namespace vb
+
+namespace vb {
+
+TEST(TextReflowTest, ParagraphsJoinHeadingsAndExamplesStay) {
+  EXPECT_EQ(ReflowText("Title 2.5\r\n=========\r\n\r\nOne line\r\nand the next.\r\n\r\nInstalling\r\n"
+                       "----------\r\n1. First step\r\n   goes on.\r\n2. Second\r\n\r\n    [Main]\r\n    Key=1\r\n"),
+            "Title 2.5\r\n=========\r\n\r\nOne line and the next.\r\n\r\nInstalling\r\n----------\r\n"
+            "1. First step goes on.\r\n2. Second\r\n\r\n    [Main]\r\n    Key=1");
+  EXPECT_EQ(ReflowText("- a\n- b\n---\nx"), "- a\r\n- b\r\n---\r\nx");
+  EXPECT_EQ(ReflowText(""), "");
 }
 
 }  // namespace vb
