@@ -117,8 +117,10 @@ bool TGameCommands::LoadGameFrom(const std::string& path) {
   frame.Run([&] {
     if (!IsGameExtension(path)) return;
     if (!PathExists(path)) return frame.Raise(__LINE__, "There is no such file", path);
+    // Only a cancelled save question stops the load. A board size the player
+    // typed wrongly was already answered with a warning and the default size,
+    // and the file sets its own size anyway.
     if (!game_.ResetGame()) return;
-    if (frame.Adopt()) return;
     // The stored list reports its own read failures.
     if (!game_.GameFile.LoadFrom(path)) return;
     // An unusable dictionary has warned and reset the counters; the board of

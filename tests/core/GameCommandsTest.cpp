@@ -155,6 +155,23 @@ TEST_F(GameCommandsTest, SaveAndLoadKeepTheGameAndSetTitleAndLastGame) {
   EXPECT_FALSE(game->PutButtonsEnabled());  // a lone letter apart from the word
 }
 
+TEST_F(GameCommandsTest, ABoardSizeTypedWronglyDoesNotStopALoad) {
+  NewTestGame();
+  PutCab();
+  const std::string path = folder / "VorbelleGames\\mine.vbg";
+  dialogs.Answers = {path};
+  ASSERT_TRUE(commands->SaveGameMenuClick());
+  game->RowsCountComboBox().SetText("abc");
+  dialogs.Answers = {path};
+  commands->LoadGameMenuClick();
+  ASSERT_EQ(platform->Boxes.size(), 1u);
+  EXPECT_EQ(platform->Boxes[0].Text.substr(0, 29), "Integer value outside limits.");
+  EXPECT_TRUE(errors.Shown.empty());
+  EXPECT_EQ(game->Board.Cell(3, 2).Letter, 'C');
+  EXPECT_EQ(game->Title(), "Vorbelle - " + path);
+  EXPECT_EQ(game->RowsCountComboBox().GetText(), "15");
+}
+
 TEST_F(GameCommandsTest, LoadingAMissingFileReportsItAndChangesNothing) {
   NewTestGame();
   PutCab();
