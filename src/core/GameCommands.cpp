@@ -52,9 +52,12 @@ bool TGameCommands::LoadCurrentDictionary() {
   return game_.Dictionary.LoadDictionary(name);
 }
 
-bool TGameCommands::NewGame() {
+bool TGameCommands::NewGame(const std::string* dictionaryName) {
   if (!game_.ResetGame()) return false;
-  if (!LoadCurrentDictionary()) return false;
+  // A newly chosen dictionary only takes over once the old game is settled: a
+  // game saved at the save question keeps the name of its own dictionary.
+  if (dictionaryName) game_.Dictionary.DictionaryName = *dictionaryName;
+  if (!LoadCurrentDictionary()) return true;
   game_.ClearStockLetters();
   game_.FillStock();
   // Drawing the stock marks the game modified; a fresh game is not.
@@ -62,10 +65,12 @@ bool TGameCommands::NewGame() {
   return true;
 }
 
-void TGameCommands::NewGameMenuClick() {
+void TGameCommands::NewGameMenuClick() { RunNewGameCommand(nullptr); }
+
+void TGameCommands::RunNewGameCommand(const std::string* dictionaryName) {
   StatusFrame frame(VB_HERE, "TVorbelleForm::NewGameMenuClick", "Failed to create new puzzle.");
   frame.Run([&] {
-    NewGame();
+    NewGame(dictionaryName);
     frame.Adopt();
   }, __LINE__);
 }
@@ -76,8 +81,8 @@ void TGameCommands::LoadDictionaryMenuClick() {
     LoadDictionaryOpenDialog.FileName = game_.Dictionary.DictionaryPath(game_.Dictionary.DictionaryName);
     if (!dialogs_.ExecuteOpen(LoadDictionaryOpenDialog)) return;
     // A dictionary is always looked for in the dictionaries folder.
-    game_.Dictionary.DictionaryName = GetNamePart(LoadDictionaryOpenDialog.FileName);
-    NewGameMenuClick();
+    const std::string chosen = GetNamePart(LoadDictionaryOpenDialog.FileName);
+    RunNewGameCommand(&chosen);
   }, __LINE__);
 }
 

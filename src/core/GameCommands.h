@@ -52,7 +52,10 @@ class TGameCommands {
   bool FormCloseQuery();
 
  private:
-  bool NewGame();
+  // False only when the player cancelled the save question (nothing changed).
+  // A given dictionary name replaces the current one after the reset.
+  bool NewGame(const std::string* dictionaryName);
+  void RunNewGameCommand(const std::string* dictionaryName);
   bool LoadCurrentDictionary();
 
   TGame& game_;

@@ -284,4 +284,28 @@ TEST_F(GameCommandsTest, LoadDictionaryTakesTheNameAndStartsANewGame) {
   EXPECT_EQ(game->Dictionary.DictionaryName, "Test.vbd");
 }
 
+TEST_F(GameCommandsTest, AGameSavedWhileChangingTheDictionaryKeepsItsOwnDictionary) {
+  test::WriteTextFile(folder / "VorbelleDictionaries\\Other.vbd", kDictionary);
+  NewTestGame();
+  PutCab();
+
+  // Cancel at the save question: the game goes on with its dictionary.
+  dialogs.Answers = {folder / "VorbelleDictionaries\\Other.vbd"};
+  platform->Answers = {Cancel};
+  commands->LoadDictionaryMenuClick();
+  EXPECT_EQ(game->Dictionary.DictionaryName, "Test.vbd");
+  EXPECT_EQ(game->Board.Cell(3, 2).Letter, 'C');
+
+  // Yes: the saved game names the dictionary it was played with.
+  const std::string path = folder / "VorbelleGames\\before.vbg";
+  dialogs.Answers = {folder / "VorbelleDictionaries\\Other.vbd", path};
+  platform->Answers = {Yes};
+  commands->LoadDictionaryMenuClick();
+  EXPECT_NE(test::ReadTextFile(path).find("LastDictionaryName=Test.vbd\r\n"), std::string::npos);
+  EXPECT_EQ(game->Dictionary.DictionaryName, "Other.vbd");
+  EXPECT_EQ(game->Stock.LettersCount(), 7);
+  EXPECT_FALSE(game->Board.IsOccupied(3, 2));
+  EXPECT_TRUE(errors.Shown.empty());
+}
+
 }  // namespace vb
