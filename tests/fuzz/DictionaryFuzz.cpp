@@ -4,20 +4,17 @@
 #include <cstdlib>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "core/Dictionary.h"
-#include "core/Platform.h"
 #include "core/WordsListAnalysis.h"
-#include "MemoryPlatform.h"
 
 using namespace vb;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static fuzz::MemoryPlatform platform;
-  SetPlatform(&platform);
-  const std::string input(reinterpret_cast<const char*>(data), size);
+  fuzz::MemoryPlatform& platform = fuzz::FreshPlatform();
+  const std::string input = fuzz::InputText(data, size);
   const std::size_t split = input.find('\f');
   const std::string folder = "C:\\Dictionaries\\";
-  platform.Files.clear();
   platform.Files[folder + "Fuzz.vbd"] = input.substr(0, split);
   if (split != std::string::npos) {
     platform.Files[folder + "Fuzz.txt"] = input.substr(split + 1);

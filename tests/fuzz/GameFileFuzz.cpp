@@ -5,18 +5,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "MemoryPlatform.h"
+#include "FuzzSupport.h"
 #include "core/Game.h"
 #include "core/GameFile.h"
-#include "core/Platform.h"
 
 using namespace vb;
+using fuzz::Check;
 
 namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 void CheckBoard(const TGame& game) {
   const TBoard& board = game.Board;
@@ -55,12 +51,10 @@ bool SameGame(const TGame& a, const TGame& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static fuzz::MemoryPlatform platform;
-  SetPlatform(&platform);
+  fuzz::MemoryPlatform& platform = fuzz::FreshPlatform();
   static TRandomPool pool(1, 2, 3);
   const std::string folder = "C:\\Vorbelle\\";
-  platform.Files.clear();
-  platform.Files[folder + "Fuzz.vbg"] = std::string(reinterpret_cast<const char*>(data), size);
+  platform.Files[folder + "Fuzz.vbg"] = fuzz::InputText(data, size);
 
   TGame game(folder, &pool);
   game.GameFile.LoadFrom(folder + "Fuzz.vbg");

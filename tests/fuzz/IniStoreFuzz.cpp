@@ -4,16 +4,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "core/IniStore.h"
-#include "core/Platform.h"
-#include "MemoryPlatform.h"
 
 using namespace vb;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static fuzz::MemoryPlatform platform;
-  SetPlatform(&platform);
-  const std::string text(reinterpret_cast<const char*>(data), size);
+  fuzz::FreshPlatform();
+  const std::string text = fuzz::InputText(data, size);
   TIniStore store;
   store.Parse(text);
 

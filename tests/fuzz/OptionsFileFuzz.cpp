@@ -4,26 +4,18 @@
 #include <cstdlib>
 #include <string>
 
-#include "MemoryPlatform.h"
+#include "FuzzSupport.h"
 #include "core/Game.h"
 #include "core/GameFile.h"
-#include "core/Platform.h"
 
 using namespace vb;
-
-namespace {
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-}  // namespace
+using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static fuzz::MemoryPlatform platform;
-  SetPlatform(&platform);
+  fuzz::MemoryPlatform& platform = fuzz::FreshPlatform();
   static TRandomPool pool(1, 2, 3);
   const std::string folder = "C:\\Vorbelle\\";
-  platform.Files.clear();
-  platform.Files[folder + "Vorbelle.ini"] = std::string(reinterpret_cast<const char*>(data), size);
+  platform.Files[folder + "Vorbelle.ini"] = fuzz::InputText(data, size);
 
   TGame game(folder, &pool);
   game.OptionsFile.Load();

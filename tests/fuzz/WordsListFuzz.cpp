@@ -4,16 +4,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/Platform.h"
+#include "FuzzSupport.h"
 #include "core/WordsList.h"
-#include "MemoryPlatform.h"
 
 using namespace vb;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static fuzz::MemoryPlatform platform;
-  SetPlatform(&platform);
-  const std::string text(reinterpret_cast<const char*>(data), size);
+  fuzz::MemoryPlatform& platform = fuzz::FreshPlatform();
+  const std::string text = fuzz::InputText(data, size);
   TWordsList list;
   list.SetText(text);
 
