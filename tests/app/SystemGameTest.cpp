@@ -6,18 +6,11 @@
 
 #include <string>
 
+#include "app/SystemTestSupport.h"
 #include "support/TempFolder.h"
 
 namespace vb {
 namespace {
-
-std::string WindowsForm(std::string unixPath) {
-  for (char& c : unixPath)
-    if (c == '/') c = '\\';
-  return "Z:" + unixPath;
-}
-
-bool Exists(const std::string& windowsPath) { return ::GetFileAttributesA(windowsPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // The game file after one letter went from stock slot 1 to cell (2, 2) of a new
 // 15 x 15 English game: '?' stands for the one random letter in its place.
@@ -49,38 +42,14 @@ std::string ExpectedGameFile() {
 }
 
 TEST(SystemGameTest, PlaySaveCloseAndLoadTheLastGameInTheRealProgram) {
-#ifndef VB_EXE_PATH
-  GTEST_SKIP() << "no program to start";
-#else
-  const std::string exe = VB_EXE_PATH;
-  const std::string source = VB_SOURCE_DIR;
-  if (!Exists("Z:\\usr\\bin\\xdotool") || !Exists("Z:\\bin\\bash")) GTEST_SKIP() << "xdotool or bash missing";
-  RECT frame{0, 0, 0, 0};
-  ::AdjustWindowRectEx(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, FALSE,
-                       WS_EX_CONTROLPARENT);
-  const std::string folder = exe.substr(0, exe.find_last_of('/'));
-  const std::string out = folder + "/system-game";
-  const std::string result = folder + "/system-game-result.txt";
-  ::DeleteFileA(WindowsForm(result).c_str());
-  std::string command = "Z:\\bin\\bash \"" + source + "/tests/app/system-game.sh\" \"" + exe + "\" \"" + source +
-                        "\" " + std::to_string(-frame.left) + " " + std::to_string(-frame.top) + " \"" + out +
-                        "\" \"" + result + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  std::string verdict;
-  for (int waited = 0; waited < 400 && verdict.empty(); ++waited) {
-    ::Sleep(1000);
-    if (Exists(WindowsForm(result))) verdict = test::ReadTextFile(WindowsForm(result));
-  }
+  if (test::ProgramPath().empty()) GTEST_SKIP() << "no program to start";
+  if (!test::Exists("Z:\\usr\\bin\\xdotool") || !test::Exists("Z:\\bin\\bash")) GTEST_SKIP() << "xdotool or bash missing";
+  const std::string out = test::ProgramFolder() + "/system-game";
+  const std::string verdict = test::RunSystemScript("system-game.sh", {out}, 400);
   ASSERT_FALSE(verdict.empty()) << "the system test gave no verdict";
   ASSERT_EQ(verdict.substr(0, 4), "PASS") << verdict;
 
-  const std::string outFolder = WindowsForm(out) + "\\";
+  const std::string outFolder = test::WindowsForm(out) + "\\";
   EXPECT_TRUE(MatchesPattern(test::ReadTextFile(outFolder + "saved.vbg"), ExpectedGameFile()));
 
   // The options name the game file by its full path, as the title shows it.
@@ -105,7 +74,6 @@ TEST(SystemGameTest, PlaySaveCloseAndLoadTheLastGameInTheRealProgram) {
   ASSERT_GE(log.size(), 14u);
   EXPECT_EQ(log.substr(log.size() - 14), "\r\n**********\r\n");
   EXPECT_EQ(log.find("**********", 10), log.size() - 12) << "exactly one record";
-#endif
 }
 
 }  // namespace
