@@ -11,11 +11,11 @@ bool GroupBox::Create(Window& parent, const Bounds& bounds, const std::string& c
   return true;
 }
 
-void GroupBox::Paint(HDC dc) {
+void GroupBox::Paint(HDC dc, const RECT& /*update*/) {
   RECT client{};
   ::GetClientRect(Handle(), &client);
   FillWithSystemColour(dc, client, COLOR_BTNFACE);
-  SelectedObject font(dc, Font() ? static_cast<HGDIOBJ>(Font()) : ::GetStockObject(DEFAULT_GUI_FONT));
+  SelectedObject font(dc, FontOrDefault());
   TEXTMETRICA metrics{};
   ::GetTextMetricsA(dc, &metrics);
   // The frame runs through the middle of the caption line.
@@ -33,25 +33,6 @@ void GroupBox::Paint(HDC dc) {
   ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
   ::DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
-LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDC paint(Handle());
-      Paint(paint.get());
-      return 0;
-    }
-    case WM_SETTEXT: {
-      const LRESULT result = DefaultHandling(message, wParam, lParam);
-      ::InvalidateRect(Handle(), nullptr, FALSE);
-      return result;
-    }
-    default:
-      return CustomControl::HandleMessage(message, wParam, lParam);
-  }
 }
 
 }  // namespace vb::ui

@@ -3,19 +3,16 @@
 // reports mouse moves over its own area.
 #include <string>
 
-#include "ui/CustomControl.h"
+#include "ui/PaintedControl.h"
 
 namespace vb::ui {
 
-class GroupBox : public CustomControl {
+class GroupBox : public PaintedControl {
  public:
   bool Create(Window& parent, const Bounds& bounds, const std::string& caption);
 
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
  private:
-  void Paint(HDC dc);
+  void Paint(HDC dc, const RECT& update) override;
 };
 
 }  // namespace vb::ui

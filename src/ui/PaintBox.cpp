@@ -12,11 +12,11 @@ void PaintBox::PaintNow(const std::function<void(HDC dc)>& draw) {
   if (!Handle() || !::IsWindowVisible(Handle())) return;
   WindowDC dc(Handle());
   if (!dc.get()) return;
-  SelectedObject font(dc.get(), Font() ? static_cast<HGDIOBJ>(Font()) : ::GetStockObject(DEFAULT_GUI_FONT));
+  SelectedObject font(dc.get(), FontOrDefault());
   draw(dc.get());
 }
 
-void PaintBox::PaintBuffered(HDC target, const RECT& update) {
+void PaintBox::Paint(HDC target, const RECT& update) {
   const int width = update.right - update.left;
   const int height = update.bottom - update.top;
   if (width <= 0 || height <= 0) return;
@@ -32,25 +32,11 @@ void PaintBox::PaintBuffered(HDC target, const RECT& update) {
   ::SetViewportOrgEx(buffer.get(), -update.left, -update.top, nullptr);
   FillWithSystemColour(buffer.get(), update, COLOR_BTNFACE);
   {
-    SelectedObject font(buffer.get(), Font() ? static_cast<HGDIOBJ>(Font()) : ::GetStockObject(DEFAULT_GUI_FONT));
+    SelectedObject font(buffer.get(), FontOrDefault());
     if (OnPaint) OnPaint(buffer.get());
   }
   ::SetViewportOrgEx(buffer.get(), 0, 0, nullptr);
   ::BitBlt(target, update.left, update.top, width, height, buffer.get(), 0, 0, SRCCOPY);
-}
-
-LRESULT PaintBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDC paint(Handle());
-      PaintBuffered(paint.get(), paint.UpdateRect());
-      return 0;
-    }
-    default:
-      return CustomControl::HandleMessage(message, wParam, lParam);
-  }
 }
 
 }  // namespace vb::ui

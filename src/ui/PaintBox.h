@@ -4,11 +4,11 @@
 // small updates such as a single board cell.
 #include <functional>
 
-#include "ui/CustomControl.h"
+#include "ui/PaintedControl.h"
 
 namespace vb::ui {
 
-class PaintBox : public CustomControl {
+class PaintBox : public PaintedControl {
  public:
   // Draws the whole area; the DC's clip is the part that needs painting.
   std::function<void(HDC dc)> OnPaint;
@@ -17,11 +17,9 @@ class PaintBox : public CustomControl {
   // Runs `draw` on the area's screen DC at once (when the area is visible).
   void PaintNow(const std::function<void(HDC dc)>& draw);
 
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
  private:
-  void PaintBuffered(HDC target, const RECT& update);
+  // Draws through an off-screen bitmap of the update rectangle.
+  void Paint(HDC target, const RECT& update) override;
 };
 
 }  // namespace vb::ui

@@ -36,7 +36,7 @@ RECT Panel::InnerRect() const {
   return rect;
 }
 
-void Panel::Paint(HDC dc) {
+void Panel::Paint(HDC dc, const RECT& /*update*/) {
   RECT rect{};
   ::GetClientRect(Handle(), &rect);
   FillWithSystemColour(dc, rect, COLOR_BTNFACE);
@@ -45,30 +45,11 @@ void Panel::Paint(HDC dc) {
   DrawBevel(dc, rect, style_.Inner, width);
   const std::string caption = Text();
   if (caption.empty()) return;
-  SelectedObject font(dc, Font() ? static_cast<HGDIOBJ>(Font()) : ::GetStockObject(DEFAULT_GUI_FONT));
+  SelectedObject font(dc, FontOrDefault());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
   ::DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
-LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // painted whole in WM_PAINT
-    case WM_PAINT: {
-      PaintDC paint(Handle());
-      Paint(paint.get());
-      return 0;
-    }
-    case WM_SETTEXT: {
-      const LRESULT result = DefaultHandling(message, wParam, lParam);
-      ::InvalidateRect(Handle(), nullptr, FALSE);
-      return result;
-    }
-    default:
-      return CustomControl::HandleMessage(message, wParam, lParam);
-  }
 }
 
 }  // namespace vb::ui

@@ -3,7 +3,7 @@
 // drawn in its centre (the stock letters and the letter tiles are panels).
 #include <string>
 
-#include "ui/CustomControl.h"
+#include "ui/PaintedControl.h"
 
 namespace vb::ui {
 
@@ -16,18 +16,15 @@ struct PanelStyle {
   bool SingleBorder = false;    // a one-pixel frame line around the bevels
 };
 
-class Panel : public CustomControl {
+class Panel : public PaintedControl {
  public:
   bool Create(Window& parent, const Bounds& bounds, const std::string& caption = {}, const PanelStyle& style = {});
   const PanelStyle& Style() const { return style_; }
   // The client area inside the border and bevels, in device pixels.
   RECT InnerRect() const;
 
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
  private:
-  void Paint(HDC dc);
+  void Paint(HDC dc, const RECT& update) override;
   PanelStyle style_;
 };
 
