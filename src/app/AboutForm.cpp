@@ -4,6 +4,7 @@
 #include "core/StatusFrame.h"
 #include "platform/win32/RunFile.h"
 #include "ui/Application.h"
+#include "ui/CentredLabel.h"
 
 namespace vb {
 
@@ -27,13 +28,6 @@ constexpr const char* kProgramsText =
     "Thank you for playing! \"Visit my site\" opens the read-me with the rules and how to add dictionaries, "
     "\"License terms\" the licence, and \"Contact me\" tells you how to report a problem with the Errors.log file.";
 
-bool CreateCentredLabel(ui::Label& label, ui::Window& parent, const ui::Bounds& bounds, const std::string& text) {
-  if (!label.CreateWrapped(parent, bounds, text)) return false;
-  const LONG_PTR style = ::GetWindowLongPtrA(label.Handle(), GWL_STYLE);
-  ::SetWindowLongPtrA(label.Handle(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | SS_CENTER);
-  return true;
-}
-
 void OpenDocument(const std::string& address) { OpenSite(address, "Failed to open site."); }
 
 }  // namespace
@@ -47,9 +41,9 @@ bool TAboutForm::Create() {
   nameFont_ = ui::CreateFontByHeight("Comic Sans MS", 48, ui::FontBold | ui::FontItalic);
   const bool created =
       AboutPanel.Create(*this, kAboutPanel, "", panelStyle) &&
-      CreateCentredLabel(ProgramNameLabel, AboutPanel, kProgramNameLabel, "Name") &&
-      CreateCentredLabel(ProgramVersionLabel, AboutPanel, kProgramVersionLabel, "ProgramVersionLabel") &&
-      CreateCentredLabel(AuthorLabel, AboutPanel, kAuthorLabel, kAuthorText) &&
+      ui::CreateCentredLabel(ProgramNameLabel, AboutPanel, kProgramNameLabel, "Name") &&
+      ui::CreateCentredLabel(ProgramVersionLabel, AboutPanel, kProgramVersionLabel, "ProgramVersionLabel") &&
+      ui::CreateCentredLabel(AuthorLabel, AboutPanel, kAuthorLabel, kAuthorText) &&
       ProgramsLabel.CreateWrapped(AboutPanel, kProgramsLabel, kProgramsText) &&
       VisitMySiteButton.Create(AboutPanel, kVisitMySiteButton, "Visit my site") &&
       LicenseTermsButton.Create(AboutPanel, kLicenseTermsButton, "License terms") &&

@@ -8,6 +8,7 @@
 #include "core/TextReflow.h"
 #include "platform/win32/KnownFolders.h"
 #include "ui/Application.h"
+#include "ui/CentredLabel.h"
 
 namespace vb {
 
@@ -32,14 +33,6 @@ constexpr const char* kInstructions =
     "will be preserved. If you want to repair the installed package, simply reinstall the program. Before "
     "continuing, close any running instances of the program.";
 
-// A word-wrapped label with its lines centred.
-bool CreateCentredLabel(ui::Label& label, ui::Window& parent, const ui::Bounds& bounds) {
-  if (!label.CreateWrapped(parent, bounds, "")) return false;
-  const LONG_PTR style = ::GetWindowLongPtrA(label.Handle(), GWL_STYLE);
-  ::SetWindowLongPtrA(label.Handle(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | SS_CENTER);
-  return true;
-}
-
 }  // namespace
 
 bool TInstallForm::Create() {
@@ -50,8 +43,8 @@ bool TInstallForm::Create() {
   panelStyle.Inner = ui::Bevel::Lowered;
   mainPanelFont_ = ui::CreateFontByHeight("Comic Sans MS", 30, ui::FontBold | ui::FontItalic);
   const bool created = MainPanel.Create(*this, kMainPanel, "", panelStyle) &&
-                       CreateCentredLabel(DescriptionLabel, *this, kDescriptionLabel) &&
-                       CreateCentredLabel(VersionLabel, *this, kVersionLabel) &&
+                       ui::CreateCentredLabel(DescriptionLabel, *this, kDescriptionLabel) &&
+                       ui::CreateCentredLabel(VersionLabel, *this, kVersionLabel) &&
                        InstructionsLabel.CreateWrapped(*this, kInstructionsLabel, kInstructions) &&
                        ReadmeMemo.Create(*this, kReadmeMemo, true, true) &&
                        InstallToLabel.Create(*this, kInstallToLabelLeft, kInstallToLabelTop, "") &&
