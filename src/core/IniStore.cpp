@@ -64,7 +64,7 @@ void TIniStore::Parse(const std::string& text) {
   ForEachLine(text, [&](std::string_view line) {
     if (line.empty() || line.front() == ';') return;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      sections_.push_back(Section{std::string(line.substr(1, line.size() - 2)), {}});
+      sections_.push_back(Section{std::string(line.substr(1, line.size() - 2)), {}, {}, false});
       current = &sections_.back();
       return;
     }
@@ -122,7 +122,7 @@ bool TIniStore::FindValue(const std::string& section, const std::string& key, st
 void TIniStore::SetValue(const std::string& section, const std::string& key, const std::string& value) {
   Section* found = FindSection(section);
   if (!found) {
-    sections_.push_back(Section{section, {}});
+    sections_.push_back(Section{section, {}, {}, false});
     found = &sections_.back();
   }
   std::string newLine = key + "=" + value;
