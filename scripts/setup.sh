@@ -4,7 +4,7 @@
 set -euo pipefail
 want=(cmake g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-i686-posix wine wine32 xvfb xauth xdotool imagemagick)
 if [ "${1:-test}" = test ]; then
-  want+=(clang libbenchmark-dev)
+  want+=(clang libclang-rt-14-dev libbenchmark-dev)
 fi
 missing=()
 for p in "${want[@]}"; do
@@ -18,4 +18,4 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
