@@ -1,6 +1,6 @@
 #include "app/HelpViewer.h"
 
-#include "app/ProgramIdentity.h"
+#include "core/ProgramIdentity.h"
 #include "core/MessageBoxes.h"
 
 namespace vb {

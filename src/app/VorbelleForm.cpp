@@ -1,7 +1,7 @@
 #include "app/VorbelleForm.h"
 
 #include "app/ChooseLetterForm.h"
-#include "app/ProgramIdentity.h"
+#include "core/ProgramIdentity.h"
 #include "app/FileDialogs.h"
 #include "app/HelpViewer.h"
 #include "app/VorbelleFormLayout.h"

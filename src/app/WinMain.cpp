@@ -7,7 +7,7 @@
 #include "app/ErrorForm.h"
 #include "app/InstallForm.h"
 #include "app/InstallMode.h"
-#include "app/ProgramIdentity.h"
+#include "core/ProgramIdentity.h"
 #include "app/VorbelleForm.h"
 #include "core/StatusFrame.h"
 #include "platform/win32/Instance.h"

@@ -1,5 +1,6 @@
 #include "core/GameTexts.h"
 
+#include "core/ProgramIdentity.h"
 #include "core/Text.h"
 
 namespace vb {
@@ -22,7 +23,7 @@ std::string ValidWordText(const std::string& word, bool inWordsList) {
 }
 
 std::string TitleText(const std::string& fileName) {
-  const std::string caption = "Vorbelle";
+  const std::string caption = kProgramName;
   return fileName.empty() ? caption : caption + " - " + fileName;
 }
 
