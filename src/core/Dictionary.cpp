@@ -146,6 +146,10 @@ bool TDictionary::LoadDictionary(std::string name) {
       const std::string path = DictionaryPath(name);
       if (IsPlainFileName(name) && PathExists(path)) {
         DictionaryName = name;
+        // A file that cannot be read must not leave the previous dictionary's
+        // letters and words in place under the new name: its modified words list
+        // would later be saved over this dictionary's list.
+        ClearDictionary();
         DictionaryFile.LoadFrom(path);
         ShowNames();
       } else {

@@ -207,6 +207,28 @@ TEST_F(Dictionaries, AddedWordsAreSavedWithoutEverLosingTheOldList) {
   EXPECT_FALSE(GetPlatform().PathExists(folder / ".txt"));
 }
 
+TEST_F(Dictionaries, AnUnreadableDictionaryKeepsNothingOfThePreviousOne) {
+  test::WriteTextFile(folder / "Eleven.vbd", LetterKeys(11));
+  test::WriteTextFile(folder / "Eleven.txt", "ABC\r\n");
+  test::WriteTextFile(folder / "Locked.vbd", LetterKeys(11));
+  test::WriteTextFile(folder / "Locked.txt", "KEEP\r\n");
+  ASSERT_TRUE(dictionary.LoadDictionary("Eleven.vbd"));
+  dictionary.AddWord("CAB");
+
+  platform->AllowRead = [&](const std::string& path) { return path != folder / "Locked.vbd"; };
+  platform->Boxes.clear();
+  EXPECT_FALSE(dictionary.LoadDictionary("Locked.vbd"));
+  ASSERT_EQ(dialog.Shown.size(), 1u);
+  EXPECT_EQ(dialog.Shown[0].FailureText, "Failed to load file.");
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{kNotEnoughLetters});
+  EXPECT_EQ(dictionary.ActiveLettersCount, 0);
+  EXPECT_EQ(dictionary.WordsList.Count(), 0u);
+
+  // The old list with its added word never reaches the other dictionary's list.
+  EXPECT_TRUE(dictionary.SaveDictionary());
+  EXPECT_EQ(test::ReadTextFile(folder / "Locked.txt"), "KEEP\r\n");
+}
+
 TEST_F(Dictionaries, ShippedDictionariesAreUsable) {
   TDictionary shipped(test::SourceFolder() + "data\\VorbelleDictionaries\\");
   shipped.Hooks = dictionary.Hooks;

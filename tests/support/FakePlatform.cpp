@@ -35,6 +35,10 @@ bool FakePlatform::CreateFolder(const std::string& path) { return real_.CreateFo
 bool FakePlatform::MoveFileOver(const std::string& from, const std::string& to) { return real_.MoveFileOver(from, to); }
 bool FakePlatform::RemoveFile(const std::string& path) { return real_.RemoveFile(path); }
 bool FakePlatform::ReadFileBytes(const std::string& path, std::string& content) {
+  if (AllowRead && !AllowRead(path)) {
+    real_.SetLastError(5);  // access denied
+    return false;
+  }
   return real_.ReadFileBytes(path, content);
 }
 bool FakePlatform::WriteFileBytes(const std::string& path, const std::string& content) {

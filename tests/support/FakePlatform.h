@@ -43,6 +43,8 @@ class FakePlatform : public Platform {
   std::vector<std::string> Parameters;
   // When set, decides whether a whole-file write to this path may succeed.
   std::function<bool(const std::string& path)> AllowWrite;
+  // When set, decides whether a whole-file read of this path may succeed.
+  std::function<bool(const std::string& path)> AllowRead;
   std::string Clipboard;
 
   int CompareTextIgnoreCase(const std::string& a, const std::string& b) override;
