@@ -89,12 +89,13 @@ void TVorbelleForm::CreateCommandRow() {
 void TVorbelleForm::CreateSettings() {
   MainPanel.Create(*this, layout::MainPanel);
   ColumnsCountLabel.Create(MainPanel, layout::ColumnsCountLabel.Left, layout::ColumnsCountLabel.Top, "Columns");
+  // Fixed lists of every board size, all shown at once: the player picks a size, never types one.
   const int allSizes = MaxBoardSize - MinBoardSize + 1;
   ColumnsCountComboBox.Create(MainPanel, layout::ColumnsCountComboBox.Left, layout::ColumnsCountComboBox.Top,
-                              layout::ColumnsCountComboBox.Width, BoardSizeItems(), true, allSizes);
+                              layout::ColumnsCountComboBox.Width, BoardSizeItems(), false, allSizes);
   RowsCountLabel.Create(MainPanel, layout::RowsCountLabel.Left, layout::RowsCountLabel.Top, "Rows");
   RowsCountComboBox.Create(MainPanel, layout::RowsCountComboBox.Left, layout::RowsCountComboBox.Top,
-                           layout::RowsCountComboBox.Width, BoardSizeItems(), true, allSizes);
+                           layout::RowsCountComboBox.Width, BoardSizeItems(), false, allSizes);
   ColumnsCountComboBox.SetText(std::to_string(DefaultBoardSize));
   RowsCountComboBox.SetText(std::to_string(DefaultBoardSize));
   DictionaryLabel.Create(MainPanel, layout::DictionaryLabel.Left, layout::DictionaryLabel.Top, "Dictionary");

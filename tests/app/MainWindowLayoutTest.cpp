@@ -62,6 +62,11 @@ TEST_F(MainWindowTest, ControlsHaveTheLayoutBoundsCaptionsAndStartStates) {
             "The word must be readable left to right or top to bottom");
 
   EXPECT_EQ(form->ColumnsCountComboBox.ItemCount(), 21);
+  for (const ui::ComboBox* box : {&form->ColumnsCountComboBox, &form->RowsCountComboBox}) {
+    // Board sizes are picked from the list; the player cannot type one.
+    const LONG_PTR style = ::GetWindowLongPtrA(box->Handle(), GWL_STYLE);
+    EXPECT_EQ(style & 3, CBS_DROPDOWNLIST);
+  }
   EXPECT_EQ(form->ColumnsCountComboBox.GetText(), "15");
   EXPECT_EQ(form->RowsCountComboBox.GetText(), "15");
   EXPECT_TRUE(form->AddToWordsListCheckBox.Checked());
