@@ -19,6 +19,11 @@ vb_wine_prepare() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
     wineserver -w
   fi
+  # A crashing test must fail, not wait for someone to close wine's crash dialog.
+  if ! grep -q '"ShowCrashDialog"=dword:00000000' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+    wineserver -w
+  fi
 }
 
 # A persistent wineserver, started once with no inherited descriptors.
