@@ -35,10 +35,12 @@ activate_main_window
 
 # A game: Ctrl+N, the first stock letter onto cell (2, 2).
 xdotool key ctrl+n
-sleep 2
+# Reading the words list takes a while on a loaded machine.
+sleep 4
 drag_stock_letter_to_cell
 
 # S, a name without extension, Enter.
+activate_main_window
 xdotool key s
 saveWindow=$(window '^Save game$')
 [ -n "$saveWindow" ] || finish "FAIL: S showed no save dialog"
