@@ -6,6 +6,7 @@
 
 #include "core/MessageBoxes.h"
 #include "core/Paths.h"
+#include "core/Platform.h"
 #include "core/ProgramPaths.h"
 #include "core/SafeFileWrite.h"
 #include "core/StatusFrame.h"
@@ -22,10 +23,6 @@ std::string WithoutExtension(const std::string& name) {
   return name.substr(0, name.size() - GetExtension(name).size());
 }
 }  // namespace
-
-bool IsPlainFileName(const std::string& name) {
-  return name.find_first_of("\\/:") == std::string::npos && name != "..";
-}
 
 std::string TDictionary::DefaultDictionariesFolder() {
   return AddPathDelimiter(GetProgramFolder()) + "VorbelleDictionaries\\";
@@ -52,6 +49,8 @@ void TDictionary::ClearDictionary() {
   LetterScores.fill(0);
   LengthScores.fill(0);
   WordsListModified = false;
+  WordsListUnread = false;
+  AddedWords.clear();
   WordsList.Clear();
 }
 
@@ -62,7 +61,8 @@ void TDictionary::ReadDictionary(TStoredTextList& list) {
 
     std::string wordsListName = WordsListName;
     list.ReadText("Main", "WordsListName", true, wordsListName, kMaximumTextLength);
-    if (IsPlainFileName(wordsListName)) WordsListName = wordsListName;
+    // Empty means the dictionary's own name; anything else must stay in the folder.
+    if (wordsListName.empty() || IsPlainFileName(wordsListName)) WordsListName = wordsListName;
 
     FontName = "Tahoma";
     list.ReadText("Main", "FontName", true, FontName, kMaximumTextLength);
@@ -84,8 +84,10 @@ void TDictionary::ReadDictionary(TStoredTextList& list) {
     if (PathExists(wordsListPath)) {
       WordsList.Clear();
       WordsListModified = false;
+      AddedWords.clear();
       if (!WordsList.LoadFromFile(wordsListPath)) {
         wordsListFailed = true;
+        WordsListUnread = true;
         wordsListFailure = GlobalFunStat;
       }
     }
@@ -144,7 +146,8 @@ bool TDictionary::LoadDictionary(std::string name) {
       if (Hooks.WordsCountChanged) Hooks.WordsCountChanged("");
       ShowNames();
       const std::string path = DictionaryPath(name);
-      if (IsPlainFileName(name) && PathExists(path)) {
+      // An empty name reads the folder itself, which holds no dictionary keys.
+      if ((name.empty() || IsPlainFileName(name)) && PathExists(path)) {
         DictionaryName = name;
         // A file that cannot be read must not leave the previous dictionary's
         // letters and words in place under the new name: its modified words list
@@ -179,9 +182,42 @@ bool TDictionary::LoadDictionary(std::string name) {
 }
 
 void TDictionary::AddWord(const std::string& word) {
+  if (WordsList.Contains(word)) return;
   WordsList.Append(word);
+  AddedWords.push_back(word);
   WordsListModified = true;
   ShowWordsCount();
+}
+
+bool TDictionary::AddWordsToUnreadFile(const std::string& path) {
+  StatusFrame frame(VB_HERE, "TDictionary::AddWordsToUnreadFile");
+  bool written = false;
+  frame.Run([&] {
+    // The file is read again now; while it still cannot be read nothing is
+    // written and the new words wait for the next save.
+    Platform& platform = GetPlatform();
+    std::string content;
+    platform.SetLastError(0);
+    if (!platform.ReadFileBytes(path, content))
+      return frame.Raise(__LINE__, "Failed to read words list.", path, "", platform.GetLastError());
+    TWordsList onDisk;
+    onDisk.SetText(content);
+    // The file's own bytes stay as they are; only missing words are added.
+    std::string added;
+    for (const std::string& word : AddedWords) {
+      if (onDisk.Contains(word)) continue;
+      onDisk.Append(word);
+      added += word + "\r\n";
+    }
+    if (added.empty()) {
+      written = true;
+      return;
+    }
+    if (!content.empty() && content.back() != '\n' && content.back() != '\r') content += "\r\n";
+    written = ReplaceFileContent(path, content + added);
+    if (!written) frame.Adopt();
+  }, __LINE__);
+  return written;
 }
 
 bool TDictionary::SaveDictionary() {
@@ -189,7 +225,9 @@ bool TDictionary::SaveDictionary() {
   StatusFrame frame(VB_HERE, "TVorbelleForm::SaveDictionary", "Failed to save dictionary.");
   frame.Run([&] {
     if (WordsListModified && !DictionaryName.empty()) {
-      if (!ReplaceFileContent(WordsListPath(), WordsList.Text())) {
+      const std::string path = WordsListPath();
+      const bool written = WordsListUnread ? AddWordsToUnreadFile(path) : ReplaceFileContent(path, WordsList.Text());
+      if (!written) {
         frame.Adopt();
         return;
       }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/LetterStatistics.h"
 #include "core/StoredTextList.h"
@@ -47,6 +48,11 @@ class TDictionary {
 
   TWordsList WordsList;
   bool WordsListModified = false;
+  // The words list file is there but could not be read (another program held
+  // it): WordsList lacks its entries, so it is never written over the file.
+  bool WordsListUnread = false;
+  // The words appended since the list was read, in order.
+  std::vector<std::string> AddedWords;
 
   std::string DictionaryName = "English.vbd";  // file name in the dictionaries folder
   std::string WordsListName;                  // words list name without ".txt"
@@ -71,11 +77,13 @@ class TDictionary {
   std::string WordsListPath();
 
   bool IsKnownWord(const std::string& word) const { return WordsList.IsKnownWord(word); }
-  // Appends the word, marks the list modified and updates the words-count label.
+  // Appends the word, marks the list modified and updates the words-count label;
+  // a word the list holds exactly already is not appended again.
   void AddWord(const std::string& word);
   // Reporting frame "TVorbelleForm::SaveDictionary", failure text "Failed to save
   // dictionary.": writes the list when it was modified and a dictionary is loaded.
-  // False only when writing failed.
+  // A list whose file could not be read adds its new words to the file as it is
+  // now instead. False only when writing failed.
   bool SaveDictionary();
 
   // "There are N words in the words list." (or "; new words." when modified).
@@ -89,15 +97,10 @@ class TDictionary {
   std::int32_t LengthScore(int placed) const;
 
  private:
-  void ReadWordsList();
+  bool AddWordsToUnreadFile(const std::string& path);
   void ReadLetterKeys(const TStoredTextList& list);
   void ShowNames();
   void NotifyUnusable();
 };
-
-// True for a file name that stays inside its folder: no path delimiter, no
-// drive colon, not "..". Dictionary and words-list names from files must be
-// plain, so that no file outside the dictionaries folder is ever written.
-bool IsPlainFileName(const std::string& name);
 
 }  // namespace vb

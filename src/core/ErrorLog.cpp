@@ -3,6 +3,8 @@
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "core/ProgramPaths.h"
+#include "core/SafeFileWrite.h"
+#include "core/StatusFrame.h"
 
 namespace vb {
 
@@ -19,15 +21,25 @@ std::string ErrorLogRecord(const std::string& text) {
 bool AppendToLogFile(const std::string& path, const std::string& text) {
   try {
     Platform& platform = GetPlatform();
+    const std::string record = ErrorLogRecord(text);
     platform.SetLastError(0);
-    std::string content;
-    // A missing log is created; one that exists but cannot be read is left alone,
-    // so a locked or damaged log is never replaced by a single record.
-    if (platform.PathExists(path) && !platform.ReadFileBytes(path, content)) return false;
-    if (content.size() > kErrorLogLimit) content.clear();
-    content += ErrorLogRecord(text);
+    std::uint64_t size = 0;
+    const bool exists = platform.PathExists(path);
+    // A log that exists but whose size cannot be read (a folder, no rights) is
+    // left alone rather than replaced.
+    if (exists && !platform.FileByteSize(path, size)) return false;
+    if (size > kErrorLogLimit) {
+      // The old records go only once the new one is safely in their place; the
+      // write's own failure stays out of the global record, since the log is
+      // written while an error is being shown.
+      const TFunStatContext shown = GlobalFunStat;
+      const bool replaced = ReplaceFileContent(path, record);
+      GlobalFunStat = shown;
+      return replaced;
+    }
+    // Appending never rewrites what is there: a failed write loses only this record.
     platform.SetLastError(0);
-    return platform.WriteFileBytes(path, content);
+    return platform.AppendFileBytes(path, record);
   } catch (...) {
     return false;
   }

@@ -4,6 +4,7 @@
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "core/StatusFrame.h"
+#include "core/StoredTextList.h"
 #include "core/WordsListAnalysis.h"
 
 namespace vb {
@@ -145,8 +146,10 @@ bool TGameCommands::LoadGameFrom(const std::string& path) {
 }
 
 bool TGameCommands::SaveGameTo(const std::string& path) {
+  // The question comes first: a No must leave the words list unwritten too.
+  if (!TStoredTextList::MayOverwrite(path)) return false;
   game_.Dictionary.SaveDictionary();
-  if (!game_.GameFile.SaveAs(path, true)) return false;
+  if (!game_.GameFile.SaveAs(path, false)) return false;
   game_.LastGameFileName = path;
   game_.Modified = false;
   return true;

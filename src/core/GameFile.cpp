@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "core/Game.h"
+#include "core/Paths.h"
 #include "core/Text.h"
 #include "core/Utilities.h"
 
@@ -29,16 +30,12 @@ int ReadBoardSizeKey(const TStoredTextList& list, const char* key, TextInput& bo
 
 }  // namespace
 
-bool IsPlainDictionaryName(const std::string& name) {
-  return name.find_first_of("\\/:") == std::string::npos && name.find("..") == std::string::npos;
-}
-
 void ReadCommonSettings(TGame& game, TStoredTextList& list) {
   game.Board.ColumnsCount = ReadBoardSizeKey(list, "ColumnsCount", game.ColumnsCountComboBox());
   game.Board.RowsCount = ReadBoardSizeKey(list, "RowsCount", game.RowsCountComboBox());
   std::string dictionaryName = game.Dictionary.DictionaryName;
   list.ReadText(GameSection, "LastDictionaryName", false, dictionaryName, 255);
-  if (IsPlainDictionaryName(dictionaryName)) game.Dictionary.DictionaryName = dictionaryName;
+  if (IsPlainFileName(dictionaryName)) game.Dictionary.DictionaryName = dictionaryName;
   list.ReadBool(GameSection, "AddToWordsList", game.AddToWordsList);
   list.ReadBool(GameSection, "AllowUnknownWords", game.AllowUnknownWords);
   game.View().ComputeCellSize();

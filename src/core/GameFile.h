@@ -28,8 +28,4 @@ void ReadGame(TGame& game, TStoredTextList& list);
 // playing rectangle row by row.
 void WriteGame(const TGame& game, TStoredTextList& list);
 
-// True for a name that stays inside the dictionaries folder: no path
-// delimiter, no drive colon, no "..".
-bool IsPlainDictionaryName(const std::string& name);
-
 }  // namespace vb

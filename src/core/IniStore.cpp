@@ -7,6 +7,8 @@ namespace vb {
 
 namespace {
 
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 bool SameName(const std::string& a, std::string_view b) {
   return GetPlatform().CompareTextIgnoreCase(a, std::string(b)) == 0;
 }
@@ -61,7 +63,12 @@ bool ParseIniInteger(const std::string& text, std::int32_t& value) {
 void TIniStore::Parse(const std::string& text) {
   sections_.clear();
   Section* current = nullptr;
-  ForEachLine(text, [&](std::string_view line) {
+  // Editors that save as UTF-8 put a byte-order mark first; it is no part of the
+  // first line, which would otherwise not be seen as a section header.
+  std::string_view content(text);
+  if (content.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
+    content.remove_prefix(kUtf8ByteOrderMark.size());
+  ForEachLine(content, [&](std::string_view line) {
     if (line.empty() || line.front() == ';') return;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       sections_.push_back(Section{std::string(line.substr(1, line.size() - 2)), {}, {}, false});

@@ -49,6 +49,30 @@ bool HasInvalidNameCharacter(const std::string& text) {
   return text.find_first_of("<>|\"*?") != std::string::npos;
 }
 
+namespace {
+
+bool IsDeviceName(const std::string& name) {
+  // The device is meant whatever the extension: "NUL.txt" is NUL.
+  std::string stem = name.substr(0, name.find('.'));
+  while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+  for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+    if (SameTextAscii(stem, device)) return true;
+  if (stem.size() == 4 && (SameTextAscii(stem.substr(0, 3), "COM") || SameTextAscii(stem.substr(0, 3), "LPT")))
+    return stem[3] >= '0' && stem[3] <= '9';
+  return false;
+}
+
+}  // namespace
+
+bool IsPlainFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  if (name.find_first_of("\\/:") != std::string::npos || HasInvalidNameCharacter(name)) return false;
+  for (unsigned char c : name)
+    if (c < 0x20) return false;
+  if (name.back() == '.' || name.back() == ' ') return false;
+  return !IsDeviceName(name);
+}
+
 bool PathExists(const std::string& path) { return !path.empty() && GetPlatform().PathExists(path); }
 
 std::uint32_t GetAttributesOrZero(const std::string& path) {

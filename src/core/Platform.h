@@ -51,6 +51,11 @@ class Platform {
   // with the last-error code set.
   virtual bool ReadFileBytes(const std::string& path, std::string& content) = 0;
   virtual bool WriteFileBytes(const std::string& path, const std::string& content) = 0;
+  // Adds the bytes at the end of a file, creating it when missing; what was in
+  // the file stays whatever happens to the append.
+  virtual bool AppendFileBytes(const std::string& path, const std::string& content) = 0;
+  // The size of an existing file; false (last error set) when it cannot be read.
+  virtual bool FileByteSize(const std::string& path, std::uint64_t& size) = 0;
 
   // Last-error code of the calling thread.
   virtual std::uint32_t GetLastError() = 0;

@@ -72,9 +72,7 @@ bool TStoredTextList::Save(bool ask) {
   bool saved = false;
   StatusFrame frame(VB_HERE, "TStoredTextList::Save", "Failed to save file.");
   frame.Run([&] {
-    if (ask && PathExists(FileName) &&
-        !AskYesNo("File \"" + FileName + "\"already exists.\nOverwrite it?"))
-      return;
+    if (ask && !MayOverwrite(FileName)) return;
     if (RunHandler(frame, OnSave, *this)) return;
     ClearReadOnly(FileName);
     if (!ReplaceFileContent(FileName, RequireStore().Render())) {
@@ -85,6 +83,10 @@ bool TStoredTextList::Save(bool ask) {
     saved = true;
   }, __LINE__);
   return saved;
+}
+
+bool TStoredTextList::MayOverwrite(const std::string& path) {
+  return !PathExists(path) || AskYesNo("File \"" + path + "\"already exists.\nOverwrite it?");
 }
 
 bool TStoredTextList::SaveAs(const std::string& path, bool ask) {

@@ -33,6 +33,9 @@ class TStoredTextList {
   // Reporting frame "TStoredTextList::Save", failure text "Failed to save file.".
   // With `ask`, an existing file is only overwritten after the player says Yes.
   bool Save(bool ask);
+  // The overwrite question of Save: true when `path` does not exist yet or the
+  // player says Yes to replacing it.
+  static bool MayOverwrite(const std::string& path);
   bool SaveAs(const std::string& path, bool ask);
   void Clear();
 

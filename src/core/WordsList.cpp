@@ -54,6 +54,18 @@ bool TWordsList::IsKnownWord(const std::string& word) const {
   return first != TWordIndex::NotFound && entries_[first].size() == word.size();
 }
 
+bool TWordsList::Contains(const std::string& word) const {
+  const std::uint32_t first = index_.FindFirstEqual(entries_, word);
+  if (first == TWordIndex::NotFound) return false;
+  if (entries_[first].size() == word.size()) return true;
+  // Rare (an ignorable character, or letters the locale equates with others):
+  // only then are the later entries scanned.
+  Platform& platform = GetPlatform();
+  for (std::size_t i = first + 1; i < entries_.size(); ++i)
+    if (entries_[i].size() == word.size() && platform.CompareTextIgnoreCase(entries_[i], word) == 0) return true;
+  return false;
+}
+
 void TWordsList::Append(const std::string& word) {
   entries_.push_back(word);
   index_.Add(entries_, static_cast<std::uint32_t>(entries_.size() - 1));

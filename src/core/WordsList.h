@@ -25,6 +25,10 @@ class TWordsList {
   // The first entry equal to the word (locale-aware, ignoring case) must exist
   // and have the word's length.
   bool IsKnownWord(const std::string& word) const;
+  // True when some entry is this word exactly: equal under the same comparison
+  // and of the same length. A word the lookup calls unknown may still be in the
+  // list behind an equal entry of another length.
+  bool Contains(const std::string& word) const;
   void Append(const std::string& word);
 
   std::size_t Count() const { return entries_.size(); }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -167,7 +168,7 @@ TEST_F(Dictionaries, MissingDictionaryOrAPathAsNameIsNotFound) {
 }
 
 TEST_F(Dictionaries, WordsListNamesThatLeaveTheFolderAreIgnored) {
-  for (const std::string& name : std::vector<std::string>{"..\\Evil", "sub/Evil", "C:Evil", "..", std::string(256, 'L')}) {
+  for (const std::string& name : std::vector<std::string>{"..\\Evil", "sub/Evil", "C:Evil", "..", "NUL", "Evil?", std::string(256, 'L')}) {
     test::WriteTextFile(folder / "Shared.vbd", "[Main]\r\nWordsListName=" + name + "\r\n" + LetterKeys(11));
     ASSERT_TRUE(dictionary.LoadDictionary("Shared.vbd"));
     EXPECT_EQ(dictionary.WordsListName, "Shared") << name;
@@ -175,6 +176,9 @@ TEST_F(Dictionaries, WordsListNamesThatLeaveTheFolderAreIgnored) {
   test::WriteTextFile(folder / "Shared.vbd", "[Main]\r\nWordsListName=Other\r\n" + LetterKeys(11));
   ASSERT_TRUE(dictionary.LoadDictionary("Shared.vbd"));
   EXPECT_EQ(dictionary.WordsListPath(), folder / "Other.txt");
+  test::WriteTextFile(folder / "Shared.vbd", "[Main]\r\nWordsListName=My..Words\r\n" + LetterKeys(11));
+  ASSERT_TRUE(dictionary.LoadDictionary("Shared.vbd"));
+  EXPECT_EQ(dictionary.WordsListPath(), folder / "My..Words.txt");
 }
 
 TEST_F(Dictionaries, AddedWordsAreSavedWithoutEverLosingTheOldList) {
@@ -205,6 +209,86 @@ TEST_F(Dictionaries, AddedWordsAreSavedWithoutEverLosingTheOldList) {
   dictionary.AddWord("XYZ");
   EXPECT_TRUE(dictionary.SaveDictionary());
   EXPECT_FALSE(GetPlatform().PathExists(folder / ".txt"));
+}
+
+TEST_F(Dictionaries, AWordsListThatCouldNotBeReadIsNeverWrittenOver) {
+  test::WriteTextFile(folder / "Eleven.vbd", LetterKeys(11));
+  const std::string old = "OLD\r\nCAB\nLAST";  // mixed line ends, no end after the last word
+  test::WriteTextFile(folder / "Eleven.txt", old);
+  bool locked = true;
+  platform->AllowRead = [&](const std::string& path) { return !(locked && path == folder / "Eleven.txt"); };
+  ASSERT_TRUE(dictionary.LoadDictionary("Eleven.vbd"));
+  ASSERT_EQ(dialog.Shown.size(), 1u);
+  EXPECT_EQ(dialog.Shown[0].FailureText, "Failed to load file.");
+  EXPECT_TRUE(dictionary.WordsListUnread);
+  EXPECT_EQ(dictionary.WordsList.Count(), 0u);
+  dictionary.AddWord("NEW");
+  dictionary.AddWord("CAB");  // unknown here, but already in the file
+
+  // Still locked at the save: nothing is written, the words wait.
+  EXPECT_FALSE(dictionary.SaveDictionary());
+  ASSERT_EQ(dialog.Shown.size(), 2u);
+  EXPECT_EQ(dialog.Shown[1].FailureText, "Failed to save dictionary.");
+  EXPECT_EQ(test::ReadTextFile(folder / "Eleven.txt"), old);
+
+  // Readable again: every old entry stays as it was, only missing words follow.
+  locked = false;
+  EXPECT_TRUE(dictionary.SaveDictionary());
+  EXPECT_EQ(test::ReadTextFile(folder / "Eleven.txt"), old + "\r\nNEW\r\n");
+  EXPECT_TRUE(dictionary.SaveDictionary());  // a second save adds nothing twice
+  EXPECT_EQ(test::ReadTextFile(folder / "Eleven.txt"), old + "\r\nNEW\r\n");
+  EXPECT_EQ(dialog.Shown.size(), 2u);
+
+  // A list that was read whole is written whole, as before.
+  ASSERT_TRUE(dictionary.LoadDictionary("Eleven.vbd"));
+  EXPECT_FALSE(dictionary.WordsListUnread);
+  EXPECT_EQ(dictionary.WordsList.Count(), 4u);
+  dictionary.AddWord("MORE");
+  EXPECT_TRUE(dictionary.SaveDictionary());
+  EXPECT_EQ(test::ReadTextFile(folder / "Eleven.txt"), "OLD\r\nCAB\r\nLAST\r\nNEW\r\nMORE\r\n");
+}
+
+namespace {
+// The comparison of Windows, which ignores a soft hyphen inside a word.
+class SoftHyphenPlatform : public test::FakePlatform {
+ public:
+  int CompareTextIgnoreCase(const std::string& a, const std::string& b) override {
+    return FakePlatform::CompareTextIgnoreCase(Strip(a), Strip(b));
+  }
+  std::string SortKeyIgnoreCase(const std::string& text) override { return FakePlatform::SortKeyIgnoreCase(Strip(text)); }
+
+ private:
+  static std::string Strip(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '\xAD'), text.end());
+    return text;
+  }
+};
+}  // namespace
+
+TEST_F(Dictionaries, AnUnknownWordIsAppendedOnlyWhenNoEntryIsExactlyThatWord) {
+  SoftHyphenPlatform hyphens;
+  ScopedPlatform scope(hyphens);
+  test::WriteTextFile(folder / "Eleven.vbd", LetterKeys(11));
+  test::WriteTextFile(folder / "Eleven.txt", "CO\xADOP\r\nBE\xAD" "AD\r\nBEAD\r\n");
+  ASSERT_TRUE(dictionary.LoadDictionary("Eleven.vbd"));
+  // The first equal entry has another length, so the lookup says unknown.
+  EXPECT_FALSE(dictionary.IsKnownWord("COOP"));
+  dictionary.AddWord("COOP");
+  dictionary.AddWord("coop");
+  dictionary.AddWord("COOP");
+  EXPECT_EQ(dictionary.WordsList.Count(), 4u);
+  EXPECT_EQ(dictionary.WordsList[3], "COOP");
+  // An exact entry behind the first equal one counts too.
+  EXPECT_FALSE(dictionary.IsKnownWord("BEAD"));
+  dictionary.AddWord("BEAD");
+  EXPECT_EQ(dictionary.WordsList.Count(), 4u);
+  EXPECT_TRUE(dictionary.SaveDictionary());
+  EXPECT_EQ(test::ReadTextFile(folder / "Eleven.txt"), "CO\xADOP\r\nBE\xAD" "AD\r\nBEAD\r\nCOOP\r\n");
+  // The next game reads the saved list and still appends nothing.
+  ASSERT_TRUE(dictionary.LoadDictionary("Eleven.vbd"));
+  dictionary.AddWord("COOP");
+  EXPECT_FALSE(dictionary.WordsListModified);
+  EXPECT_EQ(dictionary.WordsList.Count(), 4u);
 }
 
 TEST_F(Dictionaries, AnUnreadableDictionaryKeepsNothingOfThePreviousOne) {

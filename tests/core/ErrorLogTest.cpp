@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/ErrorLog.h"
+#include "core/FunStat.h"
+#include "core/Platform.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 
@@ -52,6 +54,30 @@ TEST(ErrorLog, FailuresGiveFalseAndShowNothing) {
   EXPECT_FALSE(AppendToLogFile(folder.Path(), kReport));
   EXPECT_TRUE(platform->Boxes.empty());
   EXPECT_EQ(platform->Beeps, 0);
+}
+
+TEST(ErrorLog, RecordsAreAppendedWithoutRewritingTheOlderOnes) {
+  test::FakePlatformScope platform;
+  test::TempFolder folder;
+  test::WriteTextFile(folder / "kept.log", "earlier records\r\n");
+  // The log is never read back, so a log that cannot be read still takes records.
+  platform->AllowRead = [](const std::string&) { return false; };
+  ASSERT_TRUE(AppendToLogFile(folder / "kept.log", kReport));
+  EXPECT_EQ(test::ReadTextFile(folder / "kept.log"), "earlier records\r\n" + kRecord);
+}
+
+TEST(ErrorLog, TrimmingALongLogThatCannotBeWrittenKeepsIt) {
+  test::FakePlatformScope platform;
+  test::TempFolder folder;
+  const std::string full(kErrorLogLimit + 1, 'x');
+  test::WriteTextFile(folder / "full.log", full);
+  platform->AllowWrite = [](const std::string&) { return false; };
+  GlobalFunStat.Clear(StatusPerfect);
+  EXPECT_FALSE(AppendToLogFile(folder / "full.log", kReport));
+  EXPECT_EQ(test::ReadTextFile(folder / "full.log"), full);
+  EXPECT_FALSE(GetPlatform().PathExists(folder / "full.log.vbtmp"));
+  // The error being logged is still the one on record.
+  EXPECT_EQ(GlobalFunStat.Status, StatusPerfect);
 }
 
 }  // namespace vb

@@ -248,6 +248,35 @@ TEST_F(GameCommandsTest, YesThenNoSavedFileKeepsTheModifiedGame) {
   EXPECT_FALSE(PathExists(folder / "Vorbelle.ini"));
 }
 
+TEST_F(GameCommandsTest, NoAtTheOverwriteQuestionLeavesTheWordsListUnwrittenToo) {
+  NewTestGame();
+  game->AllowUnknownWords = true;
+  game->AddToWordsList = true;
+  game->Stock.SetLetter(0, 'B');
+  game->Stock.SetLetter(1, 'A');
+  game->Stock.SetLetter(2, 'D');
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(game->DropStockLetterOnBoard(i, 3 + i, 2));
+  ASSERT_TRUE(game->PutWord(false));
+  ASSERT_TRUE(game->Dictionary.WordsListModified);
+  const std::string list = folder / "VorbelleDictionaries\\Test.txt";
+  const std::string path = folder / "VorbelleGames\\old.vbg";
+  test::WriteTextFile(path, "older game");
+
+  platform->Answers = {No};
+  EXPECT_FALSE(commands->SaveGameTo(path));
+  EXPECT_EQ(test::ReadTextFile(list), "CAB\r\nDEAL\r\n");
+  EXPECT_EQ(test::ReadTextFile(path), "older game");
+  ASSERT_EQ(platform->Boxes.size(), 1u);
+  EXPECT_EQ(platform->Boxes[0].Text, "File \"" + path + "\"already exists.\nOverwrite it?");
+
+  platform->Answers = {Yes};
+  EXPECT_TRUE(commands->SaveGameTo(path));
+  EXPECT_EQ(test::ReadTextFile(list), "CAB\r\nDEAL\r\nBAD\r\n");
+  EXPECT_NE(test::ReadTextFile(path), "older game");
+  EXPECT_EQ(platform->Boxes.size(), 2u);  // asked once per save
+  EXPECT_TRUE(errors.Shown.empty());
+}
+
 TEST_F(GameCommandsTest, ClosingWritesTheOptionsUnlessTheSaveQuestionIsCancelled) {
   const std::string options = folder / "Vorbelle.ini";
   // Unmodified: written every time, without any question.

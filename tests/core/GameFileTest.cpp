@@ -112,10 +112,13 @@ TEST_F(GameFileFixture, LooseCellsBeyondTheSeventhAreLoadedAsFixedLetters) {
 }
 
 TEST_F(GameFileFixture, TheDictionaryNameMustBeAPlainName) {
-  for (const char* name : {"..\\Secret.vbd", "C:Other.vbd", "sub/x.vbd", "a\\b.vbd", "..", ""}) {
+  for (const char* name : {"..\\Secret.vbd", "C:Other.vbd", "sub/x.vbd", "a\\b.vbd", "..", "", "CON.vbd", "x.vbd."}) {
     EXPECT_TRUE(Load(std::string("[VorbelleGame]\r\nLastDictionaryName=") + name + "\r\n"));
     EXPECT_EQ(game.Dictionary.DictionaryName, "English.vbd") << name;
   }
+  // Two dots inside a name are part of it, as they are for words-list names.
+  EXPECT_TRUE(Load("[VorbelleGame]\r\nLastDictionaryName=My..Words.vbd\r\n"));
+  EXPECT_EQ(game.Dictionary.DictionaryName, "My..Words.vbd");
   EXPECT_TRUE(Load("[VorbelleGame]\r\nLastDictionaryName=Spanish.vbd\r\nAddToWordsList=FALSE\r\n"
                    "AllowUnknownWords=yes\r\n"));
   EXPECT_EQ(game.Dictionary.DictionaryName, "Spanish.vbd");

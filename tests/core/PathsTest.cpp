@@ -41,6 +41,15 @@ TEST(PathArithmetic, LinkNamesAndInvalidCharacters) {
   EXPECT_FALSE(HasInvalidNameCharacter("C:\\a b\\c.txt"));
 }
 
+TEST(PathArithmetic, PlainFileNamesNameOneFileInTheirFolder) {
+  for (const char* name : {"English.vbd", "My..Words", "..hidden", "a b.txt", "\xC4rger", "COM10", "CONSOLE.txt",
+                           "Nul1"})
+    EXPECT_TRUE(IsPlainFileName(name)) << name;
+  for (const char* name : {"", ".", "..", "a\\b", "a/b", "C:x", "x?", "x*", "a<b", "a|b", "q\"t", "tab\there",
+                           "name.", "name ", "CON", "con.txt", "NUL.vbd", "Aux ", "COM1", "lpt9.txt", "PRN.a.b"})
+    EXPECT_FALSE(IsPlainFileName(name)) << name;
+}
+
 TEST(FileTests, ExistenceAndReadOnly) {
   test::FakePlatformScope platform;
   test::TempFolder folder;

@@ -73,6 +73,20 @@ TEST(IniStore, WritesReplaceTheFirstLineOrAppendAndRenderWithoutComments) {
   EXPECT_EQ(store.Render(), "");
 }
 
+TEST(IniStore, AByteOrderMarkAtTheStartIsSkippedAndNeverWritten) {
+  test::FakePlatformScope platform;
+  TIniStore store;
+  store.Parse("\xEF\xBB\xBF[Main]\r\nAlphabet=ABC\r\n");
+  std::string value;
+  ASSERT_TRUE(store.FindValue("Main", "Alphabet", value));
+  EXPECT_EQ(value, "ABC");
+  EXPECT_EQ(store.Render(), "[Main]\r\nAlphabet=ABC\r\n\r\n");
+  // Only a mark at the very start is one; elsewhere the bytes are text.
+  store.Parse("[Main]\r\n\xEF\xBB\xBFKey=1\r\n");
+  EXPECT_FALSE(store.FindValue("Main", "Key", value));
+  ASSERT_TRUE(store.FindValue("Main", "\xEF\xBB\xBFKey", value));
+}
+
 class StoredTextLists : public ::testing::Test {
  protected:
   test::FakePlatformScope platform;

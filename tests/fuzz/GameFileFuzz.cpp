@@ -8,6 +8,7 @@
 #include "FuzzSupport.h"
 #include "core/Game.h"
 #include "core/GameFile.h"
+#include "core/Paths.h"
 
 using namespace vb;
 using fuzz::Check;
@@ -32,7 +33,7 @@ void CheckBoard(const TGame& game) {
     }
   Check(looseCells == board.LooseCount());
   Check(game.Score >= 0 && game.LetterChangesCount >= 0);
-  Check(IsPlainDictionaryName(game.Dictionary.DictionaryName) && game.Dictionary.DictionaryName.size() <= 255);
+  Check(IsPlainFileName(game.Dictionary.DictionaryName) && game.Dictionary.DictionaryName.size() <= 255);
 }
 
 bool SameGame(const TGame& a, const TGame& b) {

@@ -7,6 +7,7 @@
 #include "FuzzSupport.h"
 #include "core/Game.h"
 #include "core/GameFile.h"
+#include "core/Paths.h"
 
 using namespace vb;
 using fuzz::Check;
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(game.Board.RowsCount >= MinBoardSize && game.Board.RowsCount <= MaxBoardSize);
   Check(game.ColumnsCountComboBox().GetText() == std::to_string(game.Board.ColumnsCount));
   Check(!game.LastGameFileName.empty() && game.LastGameFileName.size() <= 259);
-  Check(IsPlainDictionaryName(game.Dictionary.DictionaryName) && !game.Dictionary.DictionaryName.empty());
+  Check(IsPlainFileName(game.Dictionary.DictionaryName) && !game.Dictionary.DictionaryName.empty());
 
   game.OptionsFile.Save(false);
   TGame again(folder, &pool);

@@ -48,6 +48,16 @@ bool FakePlatform::WriteFileBytes(const std::string& path, const std::string& co
   }
   return real_.WriteFileBytes(path, content);
 }
+bool FakePlatform::AppendFileBytes(const std::string& path, const std::string& content) {
+  if (AllowWrite && !AllowWrite(path)) {
+    real_.SetLastError(112);
+    return false;
+  }
+  return real_.AppendFileBytes(path, content);
+}
+bool FakePlatform::FileByteSize(const std::string& path, std::uint64_t& size) {
+  return real_.FileByteSize(path, size);
+}
 std::uint32_t FakePlatform::GetLastError() { return real_.GetLastError(); }
 void FakePlatform::SetLastError(std::uint32_t code) { real_.SetLastError(code); }
 std::string FakePlatform::ProgramPath() { return FixedProgramPath ? *FixedProgramPath : real_.ProgramPath(); }

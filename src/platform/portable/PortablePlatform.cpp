@@ -181,6 +181,28 @@ bool PortablePlatform::WriteFileBytes(const std::string& path, const std::string
   return true;
 }
 
+bool PortablePlatform::AppendFileBytes(const std::string& path, const std::string& content) {
+  errno = 0;
+  std::ofstream out(NativePath(path), std::ios::binary | std::ios::app);
+  if (out) out.write(content.data(), static_cast<std::streamsize>(content.size()));
+  if (out) out.close();
+  if (!out) {
+    lastError_ = ErrorFromErrno(errno ? errno : EACCES);
+    return false;
+  }
+  return true;
+}
+
+bool PortablePlatform::FileByteSize(const std::string& path, std::uint64_t& size) {
+  struct stat info {};
+  if (::stat(NativePath(path).c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+    lastError_ = ErrorFromErrno(errno ? errno : ENOENT);
+    return false;
+  }
+  size = static_cast<std::uint64_t>(info.st_size);
+  return true;
+}
+
 std::uint32_t PortablePlatform::GetLastError() { return lastError_; }
 void PortablePlatform::SetLastError(std::uint32_t code) { lastError_ = code; }
 
