@@ -8,6 +8,7 @@
 #include "app/WindowLayout.h"
 #include "core/HelpFile.h"
 #include "core/StatusFrame.h"
+#include "platform/win32/ModalOwner.h"
 #include "ui/Application.h"
 
 namespace vb {
@@ -21,10 +22,7 @@ std::vector<std::string> BoardSizeItems() {
 
 TFileDialogs& DialogsOrSystem(TFileDialogs* given, std::unique_ptr<TFileDialogs>& own) {
   if (given) return *given;
-  own = std::make_unique<TWin32FileDialogs>([]() -> HWND {
-    ui::Form* main = ui::Application::MainForm();
-    return main ? main->Handle() : nullptr;
-  });
+  own = std::make_unique<TWin32FileDialogs>(FindModalOwner);
   return *own;
 }
 

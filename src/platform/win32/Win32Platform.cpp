@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/ModalOwner.h"
 
 namespace vb {
 
@@ -98,7 +99,12 @@ std::string Win32Platform::SystemErrorText(std::uint32_t code) {
 }
 
 int Win32Platform::ShowBox(const std::string& caption, const std::string& text, unsigned style) {
-  return ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
+  // Owned by the window the player works in, which it disables while it shows
+  // and which is active again afterwards.
+  HWND owner = FindModalOwner();
+  const int answer = ::MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+  if (CanOwnModal(owner) && ::GetActiveWindow() != owner) ::SetActiveWindow(owner);
+  return answer;
 }
 
 void Win32Platform::Beep(unsigned type) { ::MessageBeep(type); }
