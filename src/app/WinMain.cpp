@@ -33,7 +33,7 @@ void RunGame(vb::TErrorForm& errorForm, int showCommand) {
   mainForm.OnShowAbout = [&aboutForm] { aboutForm.Dialog(); };
   mainForm.SetChooseLetterForm(&chooseLetterForm);
   mainForm.BeforeRun();
-  mainForm.Show(mainForm.FullScreenCheckBox.Checked() ? SW_SHOWMAXIMIZED : showCommand);
+  mainForm.Show(mainForm.Controls().FullScreenCheckBox.Checked() ? SW_SHOWMAXIMIZED : showCommand);
   ui::Application::Run();
   ui::Application::SetMainForm(nullptr);
 }

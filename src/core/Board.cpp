@@ -27,7 +27,6 @@ bool TBoard::IsFixed(int column, int row) const { return IsOccupied(column, row)
 void TBoard::SetCell(int column, int row, TBoardCell cell) {
   if (!IsOnGrid(column, row)) return;
   cells_[column][row] = cell;
-  NotifyCellChanged(column, row);
 }
 
 TCellPosition TBoard::LooseLetter(int index) const {
@@ -73,7 +72,6 @@ void TBoard::FixLooseLetters() {
     const TCellPosition p = looseLetters_[i];
     if (!IsOnGrid(p.Column, p.Row)) continue;
     cells_[p.Column][p.Row].Loose = false;
-    NotifyCellChanged(p.Column, p.Row);
   }
   ClearLooseLetters();
 }
@@ -87,8 +85,11 @@ bool TBoard::BoardHasNoFixedLetters(int columns, int rows) const {
   return true;
 }
 
-void TBoard::NotifyCellChanged(int column, int row) {
-  if (CellChanged) CellChanged(column, row);
+bool TBoard::operator==(const TBoard& other) const {
+  if (ColumnsCount != other.ColumnsCount || RowsCount != other.RowsCount || looseCount_ != other.looseCount_ ||
+      cells_ != other.cells_)
+    return false;
+  return std::equal(looseLetters_.begin(), looseLetters_.begin() + looseCount_, other.looseLetters_.begin());
 }
 
 }  // namespace vb

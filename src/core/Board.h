@@ -2,8 +2,8 @@
 // The board: a fixed 30 x 30 grid of cells, of which ColumnsCount x RowsCount is
 // in play, and the list of loose letters (the cells placed this turn). The
 // operations keep LooseLetters equal to the set of cells whose Loose flag is set.
+// A plain value: copied to try or undo a move, compared to find what changed.
 #include <array>
-#include <functional>
 
 namespace vb {
 
@@ -19,6 +19,8 @@ struct TBoardCell {
   unsigned char Letter = 0;
   bool Loose = false;
 };
+inline bool operator==(TBoardCell a, TBoardCell b) { return a.Letter == b.Letter && a.Loose == b.Loose; }
+inline bool operator!=(TBoardCell a, TBoardCell b) { return !(a == b); }
 
 struct TCellPosition {
   int Column = -1;
@@ -31,8 +33,6 @@ class TBoard {
  public:
   int ColumnsCount = DefaultBoardSize;
   int RowsCount = DefaultBoardSize;
-  // Called for every cell whose content an operation changed (the view repaints it).
-  std::function<void(int column, int row)> CellChanged;
 
   static bool IsOnGrid(int column, int row);
   bool IsInPlay(int column, int row) const;
@@ -42,8 +42,7 @@ class TBoard {
   bool IsOccupied(int column, int row) const;
   bool IsLoose(int column, int row) const;
   bool IsFixed(int column, int row) const;
-  // Sets one cell of the grid (ignored off the grid) and reports it changed.
-  // Does not touch LooseLetters.
+  // Sets one cell of the grid (ignored off the grid). Does not touch LooseLetters.
   void SetCell(int column, int row, TBoardCell cell);
 
   int LooseCount() const { return looseCount_; }
@@ -68,9 +67,11 @@ class TBoard {
   // True when no cell of the columns x rows rectangle holds a fixed letter.
   bool BoardHasNoFixedLetters(int columns, int rows) const;
 
- private:
-  void NotifyCellChanged(int column, int row);
+  // Same size in play, same cells and the same loose letters in the same order.
+  bool operator==(const TBoard& other) const;
+  bool operator!=(const TBoard& other) const { return !(*this == other); }
 
+ private:
   std::array<std::array<TBoardCell, BoardGridSize>, BoardGridSize> cells_{};  // [column][row]
   std::array<TCellPosition, MaxLooseLetters> looseLetters_{};
   int looseCount_ = 0;

@@ -66,7 +66,6 @@ void TDictionary::ReadDictionary(TStoredTextList& list) {
 
     FontName = "Tahoma";
     list.ReadText("Main", "FontName", true, FontName, kMaximumTextLength);
-    if (Hooks.FontChanged) Hooks.FontChanged(FontName);
 
     std::string letters;
     list.ReadText("Main", "Alphabet", true, letters, kMaximumTextLength);
@@ -113,7 +112,6 @@ void TDictionary::ReadDictionary(TStoredTextList& list) {
     for (int n = 1; n <= LengthScoresCount; ++n)
       list.ReadInteger("LengthScores", IntToText(n), LengthScores[n - 1], MaxProbability, 0);
 
-    if (Hooks.LettersChanged) Hooks.LettersChanged(FontName, Alphabet);
     if (wordsListFailed) frame.Local() = wordsListFailure;
   }, __LINE__);
 }
@@ -143,8 +141,6 @@ bool TDictionary::LoadDictionary(std::string name) {
     steps.Run([&] {
       DictionaryName.clear();
       WordsListName.clear();
-      if (Hooks.WordsCountChanged) Hooks.WordsCountChanged("");
-      ShowNames();
       const std::string path = DictionaryPath(name);
       // An empty name reads the folder itself, which holds no dictionary keys.
       if ((name.empty() || IsPlainFileName(name)) && PathExists(path)) {
@@ -154,28 +150,22 @@ bool TDictionary::LoadDictionary(std::string name) {
         // would later be saved over this dictionary's list.
         ClearDictionary();
         DictionaryFile.LoadFrom(path);
-        ShowNames();
       } else {
         ClearDictionary();
-        ShowNames();
         ShowWarningText("There is no such dictionary.");
       }
-      ShowWordsCount();
       // Without any drawable letter the stock could never be filled.
       if (ActiveLettersCount >= kMinimumActiveLetters && ProbabilitiesTotal > 0) {
         usable = true;
       } else {
         ShowWarningText("There aren't enough active letters to form an alphabet. \nChange the dictionary!");
-        NotifyUnusable();
       }
     }, __LINE__);
     if (frame.Adopt()) {
       usable = false;
-      NotifyUnusable();
       ClearDictionary();
       DictionaryName.clear();
       WordsListName.clear();
-      ShowNames();
     }
   }, __LINE__);
   return usable;
@@ -186,7 +176,6 @@ void TDictionary::AddWord(const std::string& word) {
   WordsList.Append(word);
   AddedWords.push_back(word);
   WordsListModified = true;
-  ShowWordsCount();
 }
 
 bool TDictionary::AddWordsToUnreadFile(const std::string& path) {
@@ -242,22 +231,10 @@ std::string TDictionary::WordsCountText() const {
          (WordsListModified ? "; new words." : ".");
 }
 
-void TDictionary::ShowWordsCount() {
-  if (Hooks.WordsCountChanged) Hooks.WordsCountChanged(WordsCountText());
-}
-
 std::string TDictionary::DictionaryDisplayName() const { return WithoutExtension(DictionaryName); }
 
 std::int32_t TDictionary::LengthScore(int placed) const {
   return placed >= 1 && placed <= LengthScoresCount ? LengthScores[placed - 1] : 0;
-}
-
-void TDictionary::ShowNames() {
-  if (Hooks.NamesChanged) Hooks.NamesChanged();
-}
-
-void TDictionary::NotifyUnusable() {
-  if (Hooks.Unusable) Hooks.Unusable();
 }
 
 }  // namespace vb

@@ -1,10 +1,9 @@
 #pragma once
 // The current dictionary: the letter tables, the words list and the names read
-// from a ".vbd" file in the dictionaries folder. The game window owns one; it
-// learns about changes through the hooks (labels, fonts, letter tiles, stock).
+// from a ".vbd" file in the dictionaries folder. The game presenter owns one and
+// shows what a load left in it (names, font, letters, words count).
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,20 +12,6 @@
 #include "core/WordsList.h"
 
 namespace vb {
-
-// What the window does when the dictionary changes. Every hook may be empty.
-struct TDictionaryHooks {
-  // The font of the stock panels and the board (read step 3).
-  std::function<void(const std::string& fontName)> FontChanged;
-  // The choose-letter tiles (read step 11).
-  std::function<void(const std::string& fontName, const TAlphabet& alphabet)> LettersChanged;
-  // Show DictionaryDisplayName() and WordsListName in their edits.
-  std::function<void()> NamesChanged;
-  // The text of the words-count label ("" empties it).
-  std::function<void(const std::string& text)> WordsCountChanged;
-  // The dictionary is unusable: reset the game counters and empty the stock.
-  std::function<void()> Unusable;
-};
 
 class TDictionary {
  public:
@@ -61,13 +46,13 @@ class TDictionary {
 
   // Bound to ReadDictionary; never saved.
   TStoredTextList DictionaryFile;
-  TDictionaryHooks Hooks;
 
   void ClearDictionary();
   // The OnLoad handler of DictionaryFile (forwarding frame "TVorbelleForm::ReadDictionary").
   void ReadDictionary(TStoredTextList& list);
   // Reporting frame "TVorbelleForm::LoadDictionary", failure text "Failed to load
-  // dictionary.". True when the dictionary has more than 10 active letters.
+  // dictionary.". True when the dictionary has more than 10 active letters; when
+  // false the game must reset its counters and empty the stock.
   // The name is taken by value: loading empties DictionaryName, which callers often pass.
   bool LoadDictionary(std::string name);
   bool LoadDictionary(std::string name, const std::string& dictionariesFolder);
@@ -77,8 +62,8 @@ class TDictionary {
   std::string WordsListPath();
 
   bool IsKnownWord(const std::string& word) const { return WordsList.IsKnownWord(word); }
-  // Appends the word, marks the list modified and updates the words-count label;
-  // a word the list holds exactly already is not appended again.
+  // Appends the word and marks the list modified; a word the list holds exactly
+  // already is not appended again.
   void AddWord(const std::string& word);
   // Reporting frame "TVorbelleForm::SaveDictionary", failure text "Failed to save
   // dictionary.": writes the list when it was modified and a dictionary is loaded.
@@ -88,7 +73,6 @@ class TDictionary {
 
   // "There are N words in the words list." (or "; new words." when modified).
   std::string WordsCountText() const;
-  void ShowWordsCount();
   // DictionaryName without its extension, as the dictionary edit shows it.
   std::string DictionaryDisplayName() const;
 
@@ -99,8 +83,6 @@ class TDictionary {
  private:
   bool AddWordsToUnreadFile(const std::string& path);
   void ReadLetterKeys(const TStoredTextList& list);
-  void ShowNames();
-  void NotifyUnusable();
 };
 
 }  // namespace vb

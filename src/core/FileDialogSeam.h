@@ -24,4 +24,11 @@ class TFileDialogs {
   virtual bool ExecuteSave(TFileDialog& dialog) = 0;
 };
 
+// Dialogs that the player always cancels: for a game without a window.
+class TNoFileDialogs : public TFileDialogs {
+ public:
+  bool ExecuteOpen(TFileDialog&) override { return false; }
+  bool ExecuteSave(TFileDialog&) override { return false; }
+};
+
 }  // namespace vb

@@ -1,6 +1,6 @@
 #include "core/GameCommands.h"
 
-#include "core/Game.h"
+#include "core/GamePresenter.h"
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "core/StatusFrame.h"
@@ -22,20 +22,16 @@ TFileDialog GameDialog(const std::string& title, const std::string& fileName) {
 
 bool IsGameExtension(const std::string& path) { return SameTextAscii(GetExtension(path), kGameExtension); }
 
-TGameCommands::TGameCommands(TGame& game, TFileDialogs& dialogs, TGameView* view)
+TGameCommands::TGameCommands(TGamePresenter& game, TFileDialogs& dialogs)
     : OpenDialog(GameDialog("Load game", game.LastGameFileName)),
       SaveDialog(GameDialog("Save game", game.LastGameFileName)),
       LoadDictionaryOpenDialog{"Load dictionary", "Vorbelle dictionary (*.vbd)|*.vbd",
                                game.Dictionary.DictionaryPath(game.Dictionary.DictionaryName), "vbd"},
       game_(game),
-      dialogs_(dialogs),
-      view_(view) {
-  game_.SaveGameCommand = [this] { SaveGameMenuClick(); };
-}
-
-TGameCommands::~TGameCommands() { game_.SaveGameCommand = nullptr; }
+      dialogs_(dialogs) {}
 
 void TGameCommands::PrepareFilesAndOptions() {
+  TGamePresenter::TCommandScope command(game_);
   StatusFrame frame(VB_HERE, "TVorbelleForm::PrepareFilesAndOptions");
   frame.Run([&] {
     // Both usually exist already; later file operations report their own errors.
@@ -50,7 +46,7 @@ void TGameCommands::PrepareFilesAndOptions() {
 bool TGameCommands::LoadCurrentDictionary() {
   // A copy: loading empties DictionaryName before it reads the name it was given.
   const std::string name = game_.Dictionary.DictionaryName;
-  return game_.Dictionary.LoadDictionary(name);
+  return game_.LoadDictionary(name);
 }
 
 bool TGameCommands::NewGame(const std::string* dictionaryName) {
@@ -69,6 +65,7 @@ bool TGameCommands::NewGame(const std::string* dictionaryName) {
 void TGameCommands::NewGameMenuClick() { RunNewGameCommand(nullptr); }
 
 void TGameCommands::RunNewGameCommand(const std::string* dictionaryName) {
+  TGamePresenter::TCommandScope command(game_);
   StatusFrame frame(VB_HERE, "TVorbelleForm::NewGameMenuClick", "Failed to create new puzzle.");
   frame.Run([&] {
     NewGame(dictionaryName);
@@ -77,6 +74,7 @@ void TGameCommands::RunNewGameCommand(const std::string* dictionaryName) {
 }
 
 void TGameCommands::LoadDictionaryMenuClick() {
+  TGamePresenter::TCommandScope command(game_);
   StatusFrame frame(VB_HERE, "TVorbelleForm::LoadDictionaryMenuClick", "Failed to load dictionary.");
   frame.Run([&] {
     LoadDictionaryOpenDialog.FileName = game_.Dictionary.DictionaryPath(game_.Dictionary.DictionaryName);
@@ -88,6 +86,7 @@ void TGameCommands::LoadDictionaryMenuClick() {
 }
 
 void TGameCommands::LoadLastGameMenuClick() {
+  TGamePresenter::TCommandScope command(game_);
   StatusFrame frame(VB_HERE, "TVorbelleForm::LoadLastGameMenuClick", "Failed to load last game.");
   frame.Run([&] {
     LoadGameFrom(game_.LastGameFileName);
@@ -97,6 +96,7 @@ void TGameCommands::LoadLastGameMenuClick() {
 }
 
 void TGameCommands::LoadGameMenuClick() {
+  TGamePresenter::TCommandScope command(game_);
   StatusFrame frame(VB_HERE, "TVorbelleForm::LoadGameMenuClick", "Failed to load game.");
   frame.Run([&] {
     if (!dialogs_.ExecuteOpen(OpenDialog)) return;
@@ -106,6 +106,7 @@ void TGameCommands::LoadGameMenuClick() {
 }
 
 bool TGameCommands::SaveGameMenuClick() {
+  TGamePresenter::TCommandScope command(game_);
   bool saved = false;
   StatusFrame frame(VB_HERE, "TVorbelleForm::SaveGameMenuClick", "Failed to save game.");
   frame.Run([&] {
@@ -115,9 +116,13 @@ bool TGameCommands::SaveGameMenuClick() {
   return saved;
 }
 
-void TGameCommands::AnalyzeWordsListMenuClick() { AnalyzeWordsList(game_.Dictionary); }
+void TGameCommands::AnalyzeWordsListMenuClick() {
+  TGamePresenter::TCommandScope command(game_);
+  AnalyzeWordsList(game_.Dictionary);
+}
 
 bool TGameCommands::LoadGameFrom(const std::string& path) {
+  TGamePresenter::TCommandScope command(game_);
   bool loaded = false;
   StatusFrame frame(VB_HERE, "TVorbelleForm::LoadGameFrom");
   frame.Run([&] {
@@ -129,12 +134,12 @@ bool TGameCommands::LoadGameFrom(const std::string& path) {
     if (!game_.ResetGame()) return;
     // The stored list reports its own read failures.
     if (!game_.GameFile.LoadFrom(path)) return;
+    game_.ShowLetterChanges();
     // An unusable dictionary has warned and reset the counters; the board of
     // the file stays, the title and the last game do not change.
     if (!LoadCurrentDictionary()) return;
     game_.Modified = false;
     game_.UpdatePutButtons();
-    if (view_) view_->BoardChanged();
     game_.ShowScore(game_.PossibleScore());
     game_.ShowLetterScore(0);
     game_.LastGameFileName = path;
@@ -146,6 +151,7 @@ bool TGameCommands::LoadGameFrom(const std::string& path) {
 }
 
 bool TGameCommands::SaveGameTo(const std::string& path) {
+  TGamePresenter::TCommandScope command(game_);
   // The question comes first: a No must leave the words list unwritten too.
   if (!TStoredTextList::MayOverwrite(path)) return false;
   game_.Dictionary.SaveDictionary();
@@ -156,6 +162,7 @@ bool TGameCommands::SaveGameTo(const std::string& path) {
 }
 
 bool TGameCommands::FormCloseQuery() {
+  TGamePresenter::TCommandScope command(game_);
   if (!game_.CheckSave()) return false;
   game_.OptionsFile.Save(false);
   return true;

@@ -9,18 +9,16 @@
 
 namespace vb {
 
-class TGame;
-class TGameView;
+class TGamePresenter;
 
 // True when the path's extension is ".vbg", letter case ignored.
 bool IsGameExtension(const std::string& path);
 
 class TGameCommands {
  public:
-  // Not owned. Installs itself as the game's save command, so "Yes" at the save
-  // question runs "Save game". `view` (optional) repaints the board after a load.
-  TGameCommands(TGame& game, TFileDialogs& dialogs, TGameView* view = nullptr);
-  ~TGameCommands();
+  // Part of the presenter, which runs "Save game" when the save question is
+  // answered Yes. Neither is owned.
+  TGameCommands(TGamePresenter& game, TFileDialogs& dialogs);
   TGameCommands(const TGameCommands&) = delete;
   TGameCommands& operator=(const TGameCommands&) = delete;
 
@@ -58,9 +56,8 @@ class TGameCommands {
   void RunNewGameCommand(const std::string* dictionaryName);
   bool LoadCurrentDictionary();
 
-  TGame& game_;
+  TGamePresenter& game_;
   TFileDialogs& dialogs_;
-  TGameView* view_;
 };
 
 }  // namespace vb

@@ -2,10 +2,8 @@
 
 #include <limits>
 
-#include "core/Game.h"
 #include "core/Paths.h"
 #include "core/Text.h"
-#include "core/Utilities.h"
 
 namespace vb {
 
@@ -30,43 +28,42 @@ int ReadBoardSizeKey(const TStoredTextList& list, const char* key, TextInput& bo
 
 }  // namespace
 
-void ReadCommonSettings(TGame& game, TStoredTextList& list) {
-  game.Board.ColumnsCount = ReadBoardSizeKey(list, "ColumnsCount", game.ColumnsCountComboBox());
-  game.Board.RowsCount = ReadBoardSizeKey(list, "RowsCount", game.RowsCountComboBox());
-  std::string dictionaryName = game.Dictionary.DictionaryName;
+void ReadCommonSettings(const TStoredTextList& list, const TCommonSettings& settings) {
+  TBoard& board = settings.State.Board;
+  board.ColumnsCount = ReadBoardSizeKey(list, "ColumnsCount", settings.ColumnsChoice);
+  board.RowsCount = ReadBoardSizeKey(list, "RowsCount", settings.RowsChoice);
+  std::string dictionaryName = settings.DictionaryName;
   list.ReadText(GameSection, "LastDictionaryName", false, dictionaryName, 255);
-  if (IsPlainFileName(dictionaryName)) game.Dictionary.DictionaryName = dictionaryName;
-  list.ReadBool(GameSection, "AddToWordsList", game.AddToWordsList);
-  list.ReadBool(GameSection, "AllowUnknownWords", game.AllowUnknownWords);
-  game.View().ComputeCellSize();
-  game.View().DictionaryNamesChanged();
-  game.View().SettingsChanged();
+  if (IsPlainFileName(dictionaryName)) settings.DictionaryName = dictionaryName;
+  list.ReadBool(GameSection, "AddToWordsList", settings.State.Settings.AddToWordsList);
+  list.ReadBool(GameSection, "AllowUnknownWords", settings.State.Settings.AllowUnknownWords);
 }
 
-void WriteCommonSettings(const TGame& game, TStoredTextList& list, int columnsCount, int rowsCount) {
+void WriteCommonSettings(TStoredTextList& list, const TGameSettings& settings, const std::string& dictionaryName,
+                         int columnsCount, int rowsCount) {
   list.WriteInteger(GameSection, "ColumnsCount", columnsCount);
   list.WriteInteger(GameSection, "RowsCount", rowsCount);
-  list.WriteText(GameSection, "LastDictionaryName", game.Dictionary.DictionaryName);
-  list.WriteBool(GameSection, "AddToWordsList", game.AddToWordsList);
-  list.WriteBool(GameSection, "AllowUnknownWords", game.AllowUnknownWords);
+  list.WriteText(GameSection, "LastDictionaryName", dictionaryName);
+  list.WriteBool(GameSection, "AddToWordsList", settings.AddToWordsList);
+  list.WriteBool(GameSection, "AllowUnknownWords", settings.AllowUnknownWords);
 }
 
-void ReadGame(TGame& game, TStoredTextList& list) {
-  ReadCommonSettings(game, list);
-  TBoard& board = game.Board;
+void ReadGame(const TStoredTextList& list, const TCommonSettings& settings) {
+  ReadCommonSettings(list, settings);
+  TGameState& state = settings.State;
+  TBoard& board = state.Board;
 
-  game.LetterChangesCount = TGame::LetterChangesFor(board.ColumnsCount, board.RowsCount);
-  list.ReadInteger(GameSection, "LetterChangesCount", game.LetterChangesCount, MaxCount, 0);
-  game.ShowLetterChanges();
-  list.ReadInteger(GameSection, "Score", game.Score, MaxCount, 0);
+  state.LetterChangesCount = TGameState::LetterChangesFor(board.ColumnsCount, board.RowsCount);
+  list.ReadInteger(GameSection, "LetterChangesCount", state.LetterChangesCount, MaxCount, 0);
+  list.ReadInteger(GameSection, "Score", state.Score, MaxCount, 0);
 
   for (int slot = 0; slot < StockSize; ++slot) {
     unsigned char letter = 0;
     list.ReadLetter(StockSection, IntToText(slot + 1), letter);
-    game.Stock.SetLetter(slot, letter);
+    state.Stock.SetLetter(slot, letter);
   }
 
-  game.ClearBoard();
+  board.ClearBoard();
   for (int row = 0; row < board.RowsCount; ++row) {
     for (int column = 0; column < board.ColumnsCount; ++column) {
       const std::string n = IntToText(row * board.ColumnsCount + column);
@@ -78,16 +75,15 @@ void ReadGame(TGame& game, TStoredTextList& list) {
       board.SetCell(column, row, cell);
     }
   }
-  game.View().BoardChanged();
 }
 
-void WriteGame(const TGame& game, TStoredTextList& list) {
-  const TBoard& board = game.Board;
+void WriteGame(TStoredTextList& list, const TGameState& state, const std::string& dictionaryName) {
+  const TBoard& board = state.Board;
   list.Clear();
-  WriteCommonSettings(game, list, board.ColumnsCount, board.RowsCount);
-  list.WriteInteger(GameSection, "LetterChangesCount", game.LetterChangesCount);
-  list.WriteInteger(GameSection, "Score", game.Score);
-  for (int slot = 0; slot < StockSize; ++slot) list.WriteLetter(StockSection, IntToText(slot + 1), game.Stock.Letter(slot));
+  WriteCommonSettings(list, state.Settings, dictionaryName, board.ColumnsCount, board.RowsCount);
+  list.WriteInteger(GameSection, "LetterChangesCount", state.LetterChangesCount);
+  list.WriteInteger(GameSection, "Score", state.Score);
+  for (int slot = 0; slot < StockSize; ++slot) list.WriteLetter(StockSection, IntToText(slot + 1), state.Stock.Letter(slot));
   for (int row = 0; row < board.RowsCount; ++row) {
     for (int column = 0; column < board.ColumnsCount; ++column) {
       const std::string n = IntToText(row * board.ColumnsCount + column);

@@ -1,29 +1,22 @@
 #include "core/OptionsFile.h"
 
-#include "core/Game.h"
-#include "core/GameFile.h"
-#include "core/Utilities.h"
-
 namespace vb {
 
-void ReadOptions(TGame& game, TStoredTextList& list) {
-  ReadCommonSettings(game, list);
-  game.View().ComputeCellSize();
-  list.ReadText(GameSection, "LastGameTitle", false, game.LastGameFileName, 259);
+void ReadOptions(const TStoredTextList& list, const TCommonSettings& settings, const TWindowOptions& options) {
+  ReadCommonSettings(list, settings);
+  list.ReadText(GameSection, "LastGameTitle", false, options.LastGameFileName, 259);
   bool fullScreen = false;
   list.ReadBool(GameSection, "FullScreen", fullScreen);
-  game.FullScreen = fullScreen;
-  game.View().SettingsChanged();
+  options.FullScreen = fullScreen;
 }
 
-void WriteOptions(TGame& game, TStoredTextList& list) {
+void WriteOptions(TStoredTextList& list, const TCommonSettings& settings, const TWindowOptions& options) {
   list.Clear();
-  const int columns =
-      GetIntFromComboBox(game.ColumnsCountComboBox(), MinBoardSize, MaxBoardSize, DefaultBoardSize);
-  const int rows = GetIntFromComboBox(game.RowsCountComboBox(), MinBoardSize, MaxBoardSize, DefaultBoardSize);
-  WriteCommonSettings(game, list, columns, rows);
-  list.WriteText(GameSection, "LastGameTitle", game.LastGameFileName);
-  list.WriteBool(GameSection, "FullScreen", game.FullScreen);
+  const int columns = GetIntFromComboBox(settings.ColumnsChoice, MinBoardSize, MaxBoardSize, DefaultBoardSize);
+  const int rows = GetIntFromComboBox(settings.RowsChoice, MinBoardSize, MaxBoardSize, DefaultBoardSize);
+  WriteCommonSettings(list, settings.State.Settings, settings.DictionaryName, columns, rows);
+  list.WriteText(GameSection, "LastGameTitle", options.LastGameFileName);
+  list.WriteBool(GameSection, "FullScreen", options.FullScreen);
 }
 
 }  // namespace vb

@@ -9,7 +9,6 @@ unsigned char TStockLetters::Letter(int slot) const { return IsSlot(slot) ? slot
 void TStockLetters::SetLetter(int slot, unsigned char letter) {
   if (!IsSlot(slot)) return;
   slots_[slot] = letter;
-  if (SlotChanged) SlotChanged(slot);
 }
 
 void TStockLetters::Clear() {

@@ -2,7 +2,6 @@
 // The player's hand: seven stock slots, each holding one letter or nothing.
 // Slot order matters (a returned letter goes to the first empty slot).
 #include <array>
-#include <functional>
 
 namespace vb {
 
@@ -10,9 +9,6 @@ constexpr int StockSize = 7;
 
 class TStockLetters {
  public:
-  // Called with the slot (0..6) whose content changed (the view updates its panel).
-  std::function<void(int slot)> SlotChanged;
-
   static bool IsSlot(int slot) { return slot >= 0 && slot < StockSize; }
   // The slot's letter, 0 for an empty slot or a slot number outside 0..6.
   unsigned char Letter(int slot) const;
@@ -24,6 +20,9 @@ class TStockLetters {
   int FirstEmpty() const;
   int LettersCount() const;
   void Swap(int first, int second);
+
+  bool operator==(const TStockLetters& other) const { return slots_ == other.slots_; }
+  bool operator!=(const TStockLetters& other) const { return !(*this == other); }
 
  private:
   std::array<unsigned char, StockSize> slots_{};

@@ -15,10 +15,10 @@ TEST_F(MainWindowTest, CtrlNStartsAGameAndCtrlShiftNDoesNothing) {
   EXPECT_FALSE(Game().BoardVisible());
   form->FormKeyDown('N', kCtrl);
   EXPECT_TRUE(Game().BoardVisible());
-  EXPECT_TRUE(form->BoardPaintBox.Visible());
-  EXPECT_EQ(Game().Stock.LettersCount(), 7);
+  EXPECT_TRUE(form->Controls().BoardPaintBox.Visible());
+  EXPECT_EQ(Game().State.Stock.LettersCount(), 7);
   EXPECT_FALSE(Game().Modified);
-  EXPECT_TRUE(form->NewStockLettersButton.Enabled());
+  EXPECT_TRUE(form->Controls().NewStockLettersButton.Enabled());
 }
 
 TEST_F(MainWindowTest, SingleLetterKeysRunTheirCommandsWithAnyModifiers) {
@@ -35,7 +35,7 @@ TEST_F(MainWindowTest, SingleLetterKeysRunTheirCommandsWithAnyModifiers) {
 
 TEST_F(MainWindowTest, KeysReachTheWindowBeforeTheFocusedControl) {
   ::SetForegroundWindow(form->Handle());
-  form->ColumnsCountComboBox.Focus();
+  form->Controls().ColumnsCountComboBox.Focus();
   HWND focus = ::GetFocus();
   ASSERT_NE(focus, nullptr);
   ::PostMessageA(focus, WM_KEYDOWN, 'S', 0x001F0001);
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, SpaceAndTheHideButtonMinimise) {
   form->FormKeyDown(VK_SPACE, 0);
   EXPECT_TRUE(::IsIconic(form->Handle()));
   ::ShowWindow(form->Handle(), SW_RESTORE);
-  form->HideButton.Click();
+  form->Controls().HideButton.Click();
   EXPECT_TRUE(::IsIconic(form->Handle()));
 }
 
@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, CloseAsksToSaveAModifiedGameAndCancelKeepsTheWindow) {
   DragStockToCell(0, 1, 1);
   ASSERT_TRUE(Game().Modified);
   platform->Answers.push_back(2);  // Cancel at "The game has been modified. Save it?"
-  form->CloseButton.Click();
+  form->Controls().CloseButton.Click();
   ASSERT_NE(form->Handle(), nullptr);
   EXPECT_TRUE(::IsWindow(form->Handle()));
   ASSERT_EQ(platform->Boxes.size(), 1u);
@@ -65,14 +65,14 @@ TEST_F(MainWindowTest, CloseAsksToSaveAModifiedGameAndCancelKeepsTheWindow) {
 }
 
 TEST_F(MainWindowTest, NewGameWithTheBoardSizeOfTheComboBoxes) {
-  form->ColumnsCountComboBox.SetText("10");
-  form->RowsCountComboBox.SetText("12");
+  form->Controls().ColumnsCountComboBox.SetText("10");
+  form->Controls().RowsCountComboBox.SetText("12");
   StartGame();
-  EXPECT_EQ(Game().Board.ColumnsCount, 10);
-  EXPECT_EQ(Game().Board.RowsCount, 12);
+  EXPECT_EQ(Game().State.Board.ColumnsCount, 10);
+  EXPECT_EQ(Game().State.Board.RowsCount, 12);
   EXPECT_EQ(form->BoardView().CellWidth(), 415 / 10);
   EXPECT_EQ(form->BoardView().CellHeight(), 480 / 12);
-  EXPECT_EQ(form->LetterChangesLabel.Text(), "Available letter changes 6");
+  EXPECT_EQ(form->Controls().LetterChangesLabel.Text(), "Available letter changes 6");
 }
 
 class ShippedDictionaryTest : public MainWindowTest {
@@ -94,12 +94,12 @@ class ShippedDictionaryTest : public MainWindowTest {
 TEST_F(ShippedDictionaryTest, NewGameStartsOnTheEnglishDictionary) {
   form->NewGameMenuClick();
   EXPECT_TRUE(errors.Shown.empty());
-  EXPECT_TRUE(form->BoardPaintBox.Visible());
+  EXPECT_TRUE(form->Controls().BoardPaintBox.Visible());
   for (int slot = 0; slot < StockSize; ++slot) EXPECT_EQ(StockText(slot).size(), 1u) << slot;
-  EXPECT_EQ(form->DictionaryEdit.Text(), "English");
-  EXPECT_EQ(form->LetterChangesLabel.Text(), "Available letter changes 11");
-  EXPECT_EQ(form->ScoreLabel.Text(), "Score 0");
-  EXPECT_EQ(form->WordsInDictionaryLabel.Text().rfind("There are ", 0), 0u);
+  EXPECT_EQ(form->Controls().DictionaryEdit.Text(), "English");
+  EXPECT_EQ(form->Controls().LetterChangesLabel.Text(), "Available letter changes 11");
+  EXPECT_EQ(form->Controls().ScoreLabel.Text(), "Score 0");
+  EXPECT_EQ(form->Controls().WordsInDictionaryLabel.Text().rfind("There are ", 0), 0u);
   EXPECT_EQ(form->Text(), "Vorbelle");
   ::UpdateWindow(form->Handle());
   EXPECT_EQ(CellFill(7, 7), ::GetSysColor(COLOR_BTNFACE));

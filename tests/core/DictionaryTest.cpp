@@ -34,12 +34,6 @@ std::string ManyWords(int count) {
 
 class Dictionaries : public ::testing::Test {
  protected:
-  Dictionaries() {
-    dictionary.Hooks.WordsCountChanged = [this](const std::string& text) { label = text; };
-    dictionary.Hooks.Unusable = [this] { ++unusable; };
-    dictionary.Hooks.FontChanged = [this](const std::string& font) { fonts.push_back(font); };
-    dictionary.Hooks.LettersChanged = [this](const std::string&, const TAlphabet& alphabet) { tiles = alphabet; };
-  }
   std::vector<std::string> BoxTexts() {
     std::vector<std::string> texts;
     for (const auto& box : platform->Boxes) texts.push_back(box.Text);
@@ -50,10 +44,6 @@ class Dictionaries : public ::testing::Test {
   test::ScriptedErrorDialog dialog;
   test::TempFolder folder;
   TDictionary dictionary{folder.Path()};
-  std::string label;
-  int unusable = 0;
-  std::vector<std::string> fonts;
-  TAlphabet tiles{};
 };
 
 TEST_F(Dictionaries, ElevenActiveLettersAreUsableTenAreNot) {
@@ -68,22 +58,19 @@ TEST_F(Dictionaries, ElevenActiveLettersAreUsableTenAreNot) {
   EXPECT_EQ(dictionary.LengthScore(7), 50);
   EXPECT_EQ(dictionary.LengthScore(8), 0);
   EXPECT_EQ(dictionary.FontName, "Arial");
-  EXPECT_EQ(fonts, std::vector<std::string>{"Arial"});
-  EXPECT_EQ(tiles[10], 'K');
+  EXPECT_EQ(dictionary.Alphabet[10], 'K');
   EXPECT_EQ(dictionary.WordsListName, "Eleven");
   EXPECT_EQ(dictionary.DictionaryDisplayName(), "Eleven");
-  EXPECT_EQ(label, "There are 3 words in the words list.");
+  EXPECT_EQ(dictionary.WordsCountText(), "There are 3 words in the words list.");
   EXPECT_TRUE(dictionary.IsKnownWord("bad"));
   EXPECT_TRUE(platform->Boxes.empty());
-  EXPECT_EQ(unusable, 0);
 
   test::WriteTextFile(folder / "Ten.vbd", LetterKeys(10));
   EXPECT_FALSE(dictionary.LoadDictionary("Ten.vbd"));
   EXPECT_EQ(dictionary.DictionaryName, "Ten.vbd");
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{kNotEnoughLetters});
-  EXPECT_EQ(unusable, 1);
   EXPECT_EQ(dictionary.FontName, "Tahoma");
-  EXPECT_EQ(label, "There are 0 words in the words list.");
+  EXPECT_EQ(dictionary.WordsCountText(), "There are 0 words in the words list.");
 }
 
 TEST_F(Dictionaries, InvalidValuesAreIgnored) {
@@ -191,7 +178,7 @@ TEST_F(Dictionaries, AddedWordsAreSavedWithoutEverLosingTheOldList) {
   EXPECT_FALSE(dictionary.IsKnownWord("cab"));
   dictionary.AddWord("cab");
   EXPECT_TRUE(dictionary.IsKnownWord("CAB"));
-  EXPECT_EQ(label, "There are 2 words in the words list; new words.");
+  EXPECT_EQ(dictionary.WordsCountText(), "There are 2 words in the words list; new words.");
 
   platform->AllowWrite = [](const std::string&) { return false; };
   EXPECT_FALSE(dictionary.SaveDictionary());
@@ -315,7 +302,6 @@ TEST_F(Dictionaries, AnUnreadableDictionaryKeepsNothingOfThePreviousOne) {
 
 TEST_F(Dictionaries, ShippedDictionariesAreUsable) {
   TDictionary shipped(test::SourceFolder() + "data\\VorbelleDictionaries\\");
-  shipped.Hooks = dictionary.Hooks;
   for (const char* name : {"English.vbd", "British.vbd", "Spanish.vbd", "Dutch.vbd"}) {
     EXPECT_TRUE(shipped.LoadDictionary(name)) << name;
     EXPECT_GT(shipped.WordsList.Count(), 50000u) << name;

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "core/Game.h"
+#include "core/GamePresenter.h"
 #include "core/FunStat.h"
 #include "core/GameCommands.h"
 #include "core/Paths.h"
@@ -38,9 +38,9 @@ class GameCommandsTest : public ::testing::Test {
 
   // A fresh program start over the same folder.
   void Start() {
-    commands.reset();
-    game = std::make_unique<TGame>(folder.Path(), &pool);
-    commands = std::make_unique<TGameCommands>(*game, dialogs);
+    commands = nullptr;
+    game = std::make_unique<TGamePresenter>(folder.Path(), &pool, &dialogs);
+    commands = &game->Commands();
     commands->PrepareFilesAndOptions();
   }
 
@@ -48,14 +48,14 @@ class GameCommandsTest : public ::testing::Test {
     game->Dictionary.DictionaryName = "Test.vbd";
     commands->NewGameMenuClick();
     ASSERT_TRUE(errors.Shown.empty());
-    ASSERT_EQ(game->Stock.LettersCount(), 7);
+    ASSERT_EQ(game->State.Stock.LettersCount(), 7);
   }
 
   // Puts the word CAB in row 2 from column 3, through the stock.
   void PutCab() {
-    game->Stock.SetLetter(0, 'C');
-    game->Stock.SetLetter(1, 'A');
-    game->Stock.SetLetter(2, 'B');
+    game->State.Stock.SetLetter(0, 'C');
+    game->State.Stock.SetLetter(1, 'A');
+    game->State.Stock.SetLetter(2, 'B');
     ASSERT_TRUE(game->DropStockLetterOnBoard(0, 3, 2));
     ASSERT_TRUE(game->DropStockLetterOnBoard(1, 4, 2));
     ASSERT_TRUE(game->DropStockLetterOnBoard(2, 5, 2));
@@ -67,8 +67,8 @@ class GameCommandsTest : public ::testing::Test {
   test::TempFolder folder;
   test::ScriptedFileDialogs dialogs;
   TRandomPool pool{12345, 10, 20};
-  std::unique_ptr<TGame> game;
-  std::unique_ptr<TGameCommands> commands;
+  std::unique_ptr<TGamePresenter> game;
+  TGameCommands* commands = nullptr;
 };
 
 }  // namespace
@@ -108,14 +108,14 @@ TEST_F(GameCommandsTest, NewGameFillsTheStockAndCountsAsUnmodified) {
   NewTestGame();
   EXPECT_TRUE(game->BoardVisible());
   EXPECT_FALSE(game->Modified);
-  EXPECT_EQ(game->LetterChangesCount, 11);
+  EXPECT_EQ(game->State.LetterChangesCount, 11);
   EXPECT_EQ(game->Title(), "Vorbelle");
 }
 
 TEST_F(GameCommandsTest, NewGameWithAMissingDictionaryLeavesAnEmptyStock) {
   game->Dictionary.DictionaryName = "Gone.vbd";
   commands->NewGameMenuClick();
-  EXPECT_EQ(game->Stock.LettersCount(), 0);
+  EXPECT_EQ(game->State.Stock.LettersCount(), 0);
   EXPECT_TRUE(game->BoardVisible());
   ASSERT_EQ(platform->Boxes.size(), 2u);
   EXPECT_EQ(platform->Boxes[0].Text, "There is no such dictionary.");
@@ -126,7 +126,7 @@ TEST_F(GameCommandsTest, SaveAndLoadKeepTheGameAndSetTitleAndLastGame) {
   NewTestGame();
   PutCab();
   ASSERT_TRUE(game->DropStockLetterOnBoard(3, 6, 6));  // one loose letter left on the board
-  const std::int32_t score = game->Score;
+  const std::int32_t score = game->State.Score;
   const std::string path = folder / "VorbelleGames\\mine.vbg";
 
   dialogs.Answers = {path};
@@ -142,17 +142,21 @@ TEST_F(GameCommandsTest, SaveAndLoadKeepTheGameAndSetTitleAndLastGame) {
   dialogs.Answers = {path};
   commands->LoadGameMenuClick();
   ASSERT_TRUE(errors.Shown.empty());
-  EXPECT_EQ(game->Board.Cell(3, 2).Letter, 'C');
-  EXPECT_FALSE(game->Board.Cell(3, 2).Loose);
-  EXPECT_TRUE(game->Board.Cell(6, 6).Loose);
-  EXPECT_EQ(game->Board.LooseCount(), 1);
-  EXPECT_EQ(game->Score, score);
-  EXPECT_EQ(game->Stock.LettersCount(), 6);
+  EXPECT_EQ(game->State.Board.Cell(3, 2).Letter, 'C');
+  EXPECT_FALSE(game->State.Board.Cell(3, 2).Loose);
+  EXPECT_TRUE(game->State.Board.Cell(6, 6).Loose);
+  EXPECT_EQ(game->State.Board.LooseCount(), 1);
+  EXPECT_EQ(game->State.Score, score);
+  EXPECT_EQ(game->State.Stock.LettersCount(), 6);
   EXPECT_FALSE(game->Modified);
   EXPECT_EQ(game->LastGameFileName, path);
   EXPECT_EQ(game->Title(), "Vorbelle - " + path);
   EXPECT_EQ(commands->SaveDialog.FileName, path);
   EXPECT_FALSE(game->PutButtonsEnabled());  // a lone letter apart from the word
+  EXPECT_EQ(game->Label(TGameLabel::LetterChanges),
+            "Available letter changes " + std::to_string(game->State.LetterChangesCount));
+  EXPECT_EQ(game->Label(TGameLabel::Score), "Score " + std::to_string(score) + "; possible score now " +
+                                                std::to_string(game->PossibleScore()));
 }
 
 TEST_F(GameCommandsTest, ABoardSizeTypedWronglyDoesNotStopALoad) {
@@ -161,15 +165,15 @@ TEST_F(GameCommandsTest, ABoardSizeTypedWronglyDoesNotStopALoad) {
   const std::string path = folder / "VorbelleGames\\mine.vbg";
   dialogs.Answers = {path};
   ASSERT_TRUE(commands->SaveGameMenuClick());
-  game->RowsCountComboBox().SetText("abc");
+  game->RowsChoice.SetText("abc");
   dialogs.Answers = {path};
   commands->LoadGameMenuClick();
   ASSERT_EQ(platform->Boxes.size(), 1u);
   EXPECT_EQ(platform->Boxes[0].Text.substr(0, 29), "Integer value outside limits.");
   EXPECT_TRUE(errors.Shown.empty());
-  EXPECT_EQ(game->Board.Cell(3, 2).Letter, 'C');
+  EXPECT_EQ(game->State.Board.Cell(3, 2).Letter, 'C');
   EXPECT_EQ(game->Title(), "Vorbelle - " + path);
-  EXPECT_EQ(game->RowsCountComboBox().GetText(), "15");
+  EXPECT_EQ(game->RowsChoice.GetText(), "15");
 }
 
 TEST_F(GameCommandsTest, LoadingAMissingFileReportsItAndChangesNothing) {
@@ -186,7 +190,7 @@ TEST_F(GameCommandsTest, LoadingAMissingFileReportsItAndChangesNothing) {
   EXPECT_NE(errors.Shown[0].Report.find("* Function: \"TVorbelleForm::LoadGameFrom\""), std::string::npos);
   EXPECT_TRUE(platform->Boxes.empty());  // not even the save question
   EXPECT_TRUE(game->Modified);
-  EXPECT_EQ(game->Board.Cell(3, 2).Letter, 'C');
+  EXPECT_EQ(game->State.Board.Cell(3, 2).Letter, 'C');
   EXPECT_EQ(GlobalFunStat.Status, StatusPerfect);
 }
 
@@ -204,11 +208,11 @@ TEST_F(GameCommandsTest, AFileWithAnotherExtensionIsIgnoredSilently) {
 TEST_F(GameCommandsTest, CancelAtTheSaveQuestionLeavesEverything) {
   NewTestGame();
   PutCab();
-  const std::int32_t score = game->Score;
+  const std::int32_t score = game->State.Score;
   platform->Answers = {Cancel};
   commands->NewGameMenuClick();
-  EXPECT_EQ(game->Score, score);
-  EXPECT_EQ(game->Board.Cell(5, 2).Letter, 'B');
+  EXPECT_EQ(game->State.Score, score);
+  EXPECT_EQ(game->State.Board.Cell(5, 2).Letter, 'B');
   EXPECT_TRUE(game->Modified);
   EXPECT_TRUE(dialogs.Shown.empty());
 }
@@ -222,14 +226,14 @@ TEST_F(GameCommandsTest, YesThenNoSavedFileKeepsTheModifiedGame) {
   // Yes, then the save dialog is cancelled.
   platform->Answers = {Yes};
   commands->NewGameMenuClick();
-  EXPECT_EQ(game->Board.Cell(3, 2).Letter, 'C');
+  EXPECT_EQ(game->State.Board.Cell(3, 2).Letter, 'C');
   EXPECT_TRUE(game->Modified);
 
   // Yes, then the overwrite question is declined.
   platform->Answers = {Yes, No};
   dialogs.Answers = {path};
   commands->NewGameMenuClick();
-  EXPECT_EQ(game->Board.Cell(3, 2).Letter, 'C');
+  EXPECT_EQ(game->State.Board.Cell(3, 2).Letter, 'C');
   EXPECT_EQ(test::ReadTextFile(path), "older game");
 
   // Yes, then the write fails.
@@ -237,7 +241,7 @@ TEST_F(GameCommandsTest, YesThenNoSavedFileKeepsTheModifiedGame) {
   dialogs.Answers = {path};
   platform->AllowWrite = [](const std::string&) { return false; };
   commands->NewGameMenuClick();
-  EXPECT_EQ(game->Board.Cell(3, 2).Letter, 'C');
+  EXPECT_EQ(game->State.Board.Cell(3, 2).Letter, 'C');
   ASSERT_EQ(errors.Shown.size(), 1u);
   EXPECT_EQ(errors.Shown[0].FailureText, "Failed to save file.");
 
@@ -250,11 +254,11 @@ TEST_F(GameCommandsTest, YesThenNoSavedFileKeepsTheModifiedGame) {
 
 TEST_F(GameCommandsTest, NoAtTheOverwriteQuestionLeavesTheWordsListUnwrittenToo) {
   NewTestGame();
-  game->AllowUnknownWords = true;
-  game->AddToWordsList = true;
-  game->Stock.SetLetter(0, 'B');
-  game->Stock.SetLetter(1, 'A');
-  game->Stock.SetLetter(2, 'D');
+  game->State.Settings.AllowUnknownWords = true;
+  game->State.Settings.AddToWordsList = true;
+  game->State.Stock.SetLetter(0, 'B');
+  game->State.Stock.SetLetter(1, 'A');
+  game->State.Stock.SetLetter(2, 'D');
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(game->DropStockLetterOnBoard(i, 3 + i, 2));
   ASSERT_TRUE(game->PutWord(false));
   ASSERT_TRUE(game->Dictionary.WordsListModified);
@@ -304,7 +308,7 @@ TEST_F(GameCommandsTest, LoadDictionaryTakesTheNameAndStartsANewGame) {
   ASSERT_EQ(dialogs.Shown.size(), 1u);
   EXPECT_EQ(dialogs.Shown[0].FileName, folder / "VorbelleDictionaries\\English.vbd");
   EXPECT_EQ(game->Dictionary.DictionaryName, "Test.vbd");
-  EXPECT_EQ(game->Stock.LettersCount(), 7);
+  EXPECT_EQ(game->State.Stock.LettersCount(), 7);
   EXPECT_TRUE(errors.Shown.empty());
 
   // Cancelled: nothing changes.
@@ -323,7 +327,7 @@ TEST_F(GameCommandsTest, AGameSavedWhileChangingTheDictionaryKeepsItsOwnDictiona
   platform->Answers = {Cancel};
   commands->LoadDictionaryMenuClick();
   EXPECT_EQ(game->Dictionary.DictionaryName, "Test.vbd");
-  EXPECT_EQ(game->Board.Cell(3, 2).Letter, 'C');
+  EXPECT_EQ(game->State.Board.Cell(3, 2).Letter, 'C');
 
   // Yes: the saved game names the dictionary it was played with.
   const std::string path = folder / "VorbelleGames\\before.vbg";
@@ -332,8 +336,8 @@ TEST_F(GameCommandsTest, AGameSavedWhileChangingTheDictionaryKeepsItsOwnDictiona
   commands->LoadDictionaryMenuClick();
   EXPECT_NE(test::ReadTextFile(path).find("LastDictionaryName=Test.vbd\r\n"), std::string::npos);
   EXPECT_EQ(game->Dictionary.DictionaryName, "Other.vbd");
-  EXPECT_EQ(game->Stock.LettersCount(), 7);
-  EXPECT_FALSE(game->Board.IsOccupied(3, 2));
+  EXPECT_EQ(game->State.Stock.LettersCount(), 7);
+  EXPECT_FALSE(game->State.Board.IsOccupied(3, 2));
   EXPECT_TRUE(errors.Shown.empty());
 }
 

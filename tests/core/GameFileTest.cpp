@@ -3,7 +3,7 @@
 #include <string>
 
 #include "GameTestHelpers.h"
-#include "core/Game.h"
+#include "core/GamePresenter.h"
 #include "core/GameFile.h"
 #include "support/FakePlatform.h"
 
@@ -14,7 +14,7 @@ struct GameFileFixture : ::testing::Test {
   test::FakePlatformScope platform;
   test::TempFolder folder;
   TRandomPool pool{5, 0, 0};
-  TGame game{folder.Path(), &pool};
+  TGamePresenter game{folder.Path(), &pool};
 
   // Loads a game file made of the given text into the game.
   bool Load(const std::string& text) {
@@ -43,72 +43,71 @@ std::string ExampleGameFile() {
 }
 
 TEST_F(GameFileFixture, WritesTheGameByteForByte) {
-  game.ColumnsCountComboBox().SetText("15");
+  game.ColumnsChoice.SetText("15");
   ASSERT_TRUE(game.ResetGame());
-  game.Stock.SetLetter(0, 'E');
-  game.Stock.SetLetter(1, 'A');
+  game.State.Stock.SetLetter(0, 'E');
+  game.State.Stock.SetLetter(1, 'A');
   ASSERT_TRUE(game.DropStockLetterOnBoard(1, 1, 0));
   EXPECT_EQ(Save(), ExampleGameFile());
 }
 
 TEST_F(GameFileFixture, ReadsWhatItWrote) {
   EXPECT_TRUE(Load(ExampleGameFile()));
-  EXPECT_EQ(game.LetterChangesCount, 11);
-  EXPECT_EQ(game.Stock.Letter(0), 'E');
-  EXPECT_EQ(game.Stock.LettersCount(), 1);
-  EXPECT_EQ(game.Board.Cell(1, 0).Letter, 'A');
-  EXPECT_EQ(game.Board.LooseCount(), 1);
+  EXPECT_EQ(game.State.LetterChangesCount, 11);
+  EXPECT_EQ(game.State.Stock.Letter(0), 'E');
+  EXPECT_EQ(game.State.Stock.LettersCount(), 1);
+  EXPECT_EQ(game.State.Board.Cell(1, 0).Letter, 'A');
+  EXPECT_EQ(game.State.Board.LooseCount(), 1);
   EXPECT_EQ(Save(), ExampleGameFile());
 }
 
 TEST_F(GameFileFixture, BoardSizesOutsideTheRangeLeaveTheComboBoxesNumber) {
-  game.ColumnsCountComboBox().SetText("20");
-  game.RowsCountComboBox().SetText("22");
+  game.ColumnsChoice.SetText("20");
+  game.RowsChoice.SetText("22");
   EXPECT_TRUE(Load("[VorbelleGame]\r\nColumnsCount=9\r\nRowsCount=31\r\n"));
-  EXPECT_EQ(game.Board.ColumnsCount, 20);
-  EXPECT_EQ(game.Board.RowsCount, 22);
-  EXPECT_EQ(game.LetterChangesCount, 22);  // 20 x 22 / 20, no key in the file
+  EXPECT_EQ(game.State.Board.ColumnsCount, 20);
+  EXPECT_EQ(game.State.Board.RowsCount, 22);
+  EXPECT_EQ(game.State.LetterChangesCount, 22);  // 20 x 22 / 20, no key in the file
 
   EXPECT_TRUE(Load("[vorbellegame]\r\ncolumnscount=12\r\nRowsCount=0x1E\r\n"));
-  EXPECT_EQ(game.Board.ColumnsCount, 12);
-  EXPECT_EQ(game.Board.RowsCount, 30);
-  EXPECT_EQ(game.ColumnsCountComboBox().GetText(), "12");
-  EXPECT_EQ(game.RowsCountComboBox().GetText(), "30");
+  EXPECT_EQ(game.State.Board.ColumnsCount, 12);
+  EXPECT_EQ(game.State.Board.RowsCount, 30);
+  EXPECT_EQ(game.ColumnsChoice.GetText(), "12");
+  EXPECT_EQ(game.RowsChoice.GetText(), "30");
 }
 
 TEST_F(GameFileFixture, MissingOrInvalidCountsTakeTheirDefaults) {
   EXPECT_TRUE(Load("[VorbelleGame]\r\nColumnsCount=30\r\nRowsCount=30\r\nScore=-5\r\n"));
-  EXPECT_EQ(game.LetterChangesCount, 45);
-  EXPECT_EQ(game.Score, 0);
+  EXPECT_EQ(game.State.LetterChangesCount, 45);
+  EXPECT_EQ(game.State.Score, 0);
   EXPECT_TRUE(Load("[VorbelleGame]\r\nColumnsCount=10\r\nRowsCount=10\r\nLetterChangesCount=x\r\nScore=77\r\n"));
-  EXPECT_EQ(game.LetterChangesCount, 5);
-  EXPECT_EQ(game.Score, 77);
-  EXPECT_EQ(game.Label(TGameLabel::LetterChanges), "Available letter changes 5");
+  EXPECT_EQ(game.State.LetterChangesCount, 5);
+  EXPECT_EQ(game.State.Score, 77);
 }
 
 TEST_F(GameFileFixture, CellsAndStockSlotsNeedExactlyOneCharacter) {
   EXPECT_TRUE(Load("[StockLetters]\r\n1=AB\r\n2=Q\r\n[Map]\r\nL12=AB\r\nS12=TRUE\r\nL13=C\r\nS13=true\r\nL14=D\r\n"));
-  EXPECT_EQ(game.Stock.Letter(0), 0);
-  EXPECT_EQ(game.Stock.Letter(1), 'Q');
-  EXPECT_EQ(game.Board.Cell(12, 0).Letter, 0);
-  EXPECT_FALSE(game.Board.Cell(12, 0).Loose);  // no letter, no loose flag
-  EXPECT_TRUE(game.Board.IsFixed(13, 0));       // "true" is not "TRUE"
-  EXPECT_TRUE(game.Board.IsFixed(14, 0));
-  EXPECT_EQ(game.Board.LooseCount(), 0);
+  EXPECT_EQ(game.State.Stock.Letter(0), 0);
+  EXPECT_EQ(game.State.Stock.Letter(1), 'Q');
+  EXPECT_EQ(game.State.Board.Cell(12, 0).Letter, 0);
+  EXPECT_FALSE(game.State.Board.Cell(12, 0).Loose);  // no letter, no loose flag
+  EXPECT_TRUE(game.State.Board.IsFixed(13, 0));       // "true" is not "TRUE"
+  EXPECT_TRUE(game.State.Board.IsFixed(14, 0));
+  EXPECT_EQ(game.State.Board.LooseCount(), 0);
 }
 
 TEST_F(GameFileFixture, LooseCellsBeyondTheSeventhAreLoadedAsFixedLetters) {
   std::string text = "[Map]\r\n";
   for (int n = 0; n < 9; ++n) text += "L" + std::to_string(n) + "=A\r\nS" + std::to_string(n) + "=TRUE\r\n";
   EXPECT_TRUE(Load(text));
-  EXPECT_EQ(game.Board.LooseCount(), 7);
-  for (int c = 0; c < 7; ++c) EXPECT_TRUE(game.Board.IsLoose(c, 0));
-  EXPECT_TRUE(game.Board.IsFixed(7, 0));
-  EXPECT_TRUE(game.Board.IsFixed(8, 0));
+  EXPECT_EQ(game.State.Board.LooseCount(), 7);
+  for (int c = 0; c < 7; ++c) EXPECT_TRUE(game.State.Board.IsLoose(c, 0));
+  EXPECT_TRUE(game.State.Board.IsFixed(7, 0));
+  EXPECT_TRUE(game.State.Board.IsFixed(8, 0));
   // Every listed letter can be taken back.
-  for (int c = 0; c < 7; ++c) game.RemoveLooseLetter(c, 0);
-  EXPECT_EQ(game.Board.LooseCount(), 0);
-  EXPECT_TRUE(game.Board.BoardHasNoFixedLetters(7, 1));
+  for (int c = 0; c < 7; ++c) game.State.Board.RemoveLooseLetter(c, 0);
+  EXPECT_EQ(game.State.Board.LooseCount(), 0);
+  EXPECT_TRUE(game.State.Board.BoardHasNoFixedLetters(7, 1));
 }
 
 TEST_F(GameFileFixture, TheDictionaryNameMustBeAPlainName) {
@@ -122,8 +121,8 @@ TEST_F(GameFileFixture, TheDictionaryNameMustBeAPlainName) {
   EXPECT_TRUE(Load("[VorbelleGame]\r\nLastDictionaryName=Spanish.vbd\r\nAddToWordsList=FALSE\r\n"
                    "AllowUnknownWords=yes\r\n"));
   EXPECT_EQ(game.Dictionary.DictionaryName, "Spanish.vbd");
-  EXPECT_FALSE(game.AddToWordsList);
-  EXPECT_FALSE(game.AllowUnknownWords);
+  EXPECT_FALSE(game.State.Settings.AddToWordsList);
+  EXPECT_FALSE(game.State.Settings.AllowUnknownWords);
   const std::string saved = Save();
   EXPECT_EQ(saved.substr(0, saved.find("[StockLetters]")),
             "[VorbelleGame]\r\nColumnsCount=15\r\nRowsCount=15\r\nLastDictionaryName=Spanish.vbd\r\n"
@@ -131,20 +130,20 @@ TEST_F(GameFileFixture, TheDictionaryNameMustBeAPlainName) {
 }
 
 TEST_F(GameFileFixture, LoadingClearsWhatWasOutsideTheNewBoard) {
-  game.ColumnsCountComboBox().SetText("30");
-  game.RowsCountComboBox().SetText("30");
+  game.ColumnsChoice.SetText("30");
+  game.RowsChoice.SetText("30");
   ASSERT_TRUE(game.ResetGame());
-  game.Board.SetCell(29, 29, TBoardCell{'Z', false});
+  game.State.Board.SetCell(29, 29, TBoardCell{'Z', false});
   EXPECT_TRUE(Load("[VorbelleGame]\r\nColumnsCount=10\r\nRowsCount=10\r\n"));
-  EXPECT_EQ(game.Board.Cell(29, 29).Letter, 0);
+  EXPECT_EQ(game.State.Board.Cell(29, 29).Letter, 0);
 }
 
 struct OptionsFileFixture : GameFileFixture {};
 
 TEST_F(OptionsFileFixture, WritesTheComboBoxSizesAndTheLastGame) {
   ASSERT_TRUE(game.OptionsFile.Load());  // start-up: no file yet
-  game.ColumnsCountComboBox().SetText("12");
-  game.RowsCountComboBox().SetText("30");
+  game.ColumnsChoice.SetText("12");
+  game.RowsChoice.SetText("30");
   game.FullScreen = true;
   game.LastGameFileName = "C:\\Games\\Mine.vbg";
   ASSERT_TRUE(game.OptionsFile.Save(false));
@@ -153,15 +152,15 @@ TEST_F(OptionsFileFixture, WritesTheComboBoxSizesAndTheLastGame) {
             "AddToWordsList=TRUE\r\nAllowUnknownWords=TRUE\r\nLastGameTitle=C:\\Games\\Mine.vbg\r\n"
             "FullScreen=TRUE\r\n\r\n");
   // The game on the board keeps its own size.
-  EXPECT_EQ(game.Board.ColumnsCount, 15);
+  EXPECT_EQ(game.State.Board.ColumnsCount, 15);
 }
 
 TEST_F(OptionsFileFixture, ReadsOptionsWithTheirDefaults) {
   test::WriteTextFile(folder / "Vorbelle.ini",
                       "[VorbelleGame]\r\nColumnsCount=25\r\nRowsCount=11\r\nFullScreen=TRUE\r\nLastGameTitle=\r\n");
   ASSERT_TRUE(game.OptionsFile.Load());
-  EXPECT_EQ(game.Board.ColumnsCount, 25);
-  EXPECT_EQ(game.RowsCountComboBox().GetText(), "11");
+  EXPECT_EQ(game.State.Board.ColumnsCount, 25);
+  EXPECT_EQ(game.RowsChoice.GetText(), "11");
   EXPECT_TRUE(game.FullScreen);
   EXPECT_EQ(game.LastGameFileName, folder.Path() + "VorbelleGames\\*.vbg");
 

@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "GameTestHelpers.h"
-#include "core/Game.h"
+#include "core/GamePresenter.h"
 #include "core/Paths.h"
 #include "support/FakePlatform.h"
+#include "support/ScriptedLetterChooser.h"
 #include "support/ScriptedErrorDialog.h"
 
 namespace vb {
@@ -30,22 +31,22 @@ struct GameSnapshot {
   std::string DictionaryName;
   bool AddToWordsList, AllowUnknownWords;
 
-  explicit GameSnapshot(const TGame& game)
-      : Score(game.Score),
-        LetterChanges(game.LetterChangesCount),
-        Columns(game.Board.ColumnsCount),
-        Rows(game.Board.RowsCount),
+  explicit GameSnapshot(const TGamePresenter& game)
+      : Score(game.State.Score),
+        LetterChanges(game.State.LetterChangesCount),
+        Columns(game.State.Board.ColumnsCount),
+        Rows(game.State.Board.RowsCount),
         DictionaryName(game.Dictionary.DictionaryName),
-        AddToWordsList(game.AddToWordsList),
-        AllowUnknownWords(game.AllowUnknownWords) {
+        AddToWordsList(game.State.Settings.AddToWordsList),
+        AllowUnknownWords(game.State.Settings.AllowUnknownWords) {
     for (int c = 0; c < BoardGridSize; ++c)
       for (int r = 0; r < BoardGridSize; ++r) {
-        const TBoardCell cell = game.Board.Cell(c, r);
+        const TBoardCell cell = game.State.Board.Cell(c, r);
         if (cell.Letter != 0 || cell.Loose) Cells.emplace_back(c, r, cell.Letter, cell.Loose);
       }
-    for (int i = 0; i < game.Board.LooseCount(); ++i)
-      Loose.insert({game.Board.LooseLetter(i).Column, game.Board.LooseLetter(i).Row});
-    for (int slot = 0; slot < StockSize; ++slot) Stock.push_back(game.Stock.Letter(slot));
+    for (int i = 0; i < game.State.Board.LooseCount(); ++i)
+      Loose.insert({game.State.Board.LooseLetter(i).Column, game.State.Board.LooseLetter(i).Row});
+    for (int slot = 0; slot < StockSize; ++slot) Stock.push_back(game.State.Stock.Letter(slot));
   }
   bool operator==(const GameSnapshot& o) const {
     return std::tie(Cells, Loose, Stock, Score, LetterChanges, Columns, Rows, DictionaryName, AddToWordsList,
@@ -59,7 +60,8 @@ class Soak {
   Soak(const std::string& programFolder, const std::string& dictionaryName)
       : pool_(20240611u, 321, 123), game_(programFolder, &pool_), rng_(987654321u) {
     game_.Dictionary.DictionaryName = dictionaryName;
-    game_.ChooseLetter = [this] { return Chance(20) ? static_cast<unsigned char>(0) : RandomAlphabetLetter(); };
+    game_.SetLetterChooser(&letters_);
+    letters_.Answer = [this] { return Chance(20) ? static_cast<unsigned char>(0) : RandomAlphabetLetter(); };
   }
 
   void Run(int steps) {
@@ -84,8 +86,8 @@ class Soak {
   }
 
   void NewGame() {
-    game_.ColumnsCountComboBox().SetText(std::to_string(MinBoardSize + Pick(21)));
-    game_.RowsCountComboBox().SetText(std::to_string(MinBoardSize + Pick(21)));
+    game_.ColumnsChoice.SetText(std::to_string(MinBoardSize + Pick(21)));
+    game_.RowsChoice.SetText(std::to_string(MinBoardSize + Pick(21)));
     game_.Modified = false;
     ASSERT_TRUE(game_.ResetGame());
     const std::string name = game_.Dictionary.DictionaryName;
@@ -93,8 +95,8 @@ class Soak {
     game_.ClearStockLetters();
     game_.FillStock();
     game_.Modified = false;
-    game_.AllowUnknownWords = !Chance(25);
-    game_.AddToWordsList = Chance(10);
+    game_.State.Settings.AllowUnknownWords = !Chance(25);
+    game_.State.Settings.AddToWordsList = Chance(10);
     lastScore_ = 0;
     ++Games;
   }
@@ -102,7 +104,7 @@ class Soak {
   // Mostly a cell that continues the line of the loose letters, or one next to a
   // letter; sometimes anywhere, or off the board.
   TCellPosition Target() {
-    const TBoard& board = game_.Board;
+    const TBoard& board = game_.State.Board;
     if (Chance(3)) return TCellPosition{board.ColumnsCount + Pick(3), Pick(board.RowsCount)};
     if (board.LooseCount() > 0 && Chance(90)) return LineEnd();
     std::vector<TCellPosition> occupied;
@@ -114,7 +116,7 @@ class Soak {
   }
 
   TCellPosition RunEnd(TCellPosition p, bool vertical, bool forward) const {
-    while (game_.Board.IsOccupied(p.Column, p.Row)) p = Beside(p, vertical, forward);
+    while (game_.State.Board.IsOccupied(p.Column, p.Row)) p = Beside(p, vertical, forward);
     return p;
   }
 
@@ -125,7 +127,7 @@ class Soak {
 
   // The first free cell past either end of the run through a loose letter.
   TCellPosition LineEnd() {
-    const TBoard& board = game_.Board;
+    const TBoard& board = game_.State.Board;
     const TCellPosition first = board.LooseLetter(0);
     bool vertical = Pick(2) == 0;
     if (board.LooseCount() > 1) {
@@ -139,8 +141,8 @@ class Soak {
   }
 
   TCellPosition RandomLooseLetter() {
-    const int count = game_.Board.LooseCount();
-    return count == 0 ? TCellPosition{Pick(5), Pick(5)} : game_.Board.LooseLetter(Pick(count));
+    const int count = game_.State.Board.LooseCount();
+    return count == 0 ? TCellPosition{Pick(5), Pick(5)} : game_.State.Board.LooseLetter(Pick(count));
   }
 
   void Step() {
@@ -179,11 +181,11 @@ class Soak {
     } else if (action < 94 && Chance(30)) {
       SaveAndReload();
     } else if (action < 96) {
-      game_.AllowUnknownWords = !Chance(15);
+      game_.State.Settings.AllowUnknownWords = !Chance(15);
     } else if (action < 97 && Chance(25)) {
       NewGame();
     } else {
-      game_.ShowLetterScore(game_.Stock.Letter(Pick(StockSize)));
+      game_.ShowLetterScore(game_.State.Stock.Letter(Pick(StockSize)));
       game_.RandomPool().Stir(Pick(500), Pick(500));
     }
   }
@@ -195,7 +197,7 @@ class Soak {
     ASSERT_TRUE(game_.GameFile.SaveAs(path, false));
     game_.Modified = false;
     // Another board size in the combo boxes must not matter for a load.
-    game_.ColumnsCountComboBox().SetText(std::to_string(MinBoardSize + Pick(21)));
+    game_.ColumnsChoice.SetText(std::to_string(MinBoardSize + Pick(21)));
     ASSERT_TRUE(game_.ResetGame());
     ASSERT_TRUE(game_.GameFile.LoadFrom(path));
     const std::string name = game_.Dictionary.DictionaryName;
@@ -208,8 +210,8 @@ class Soak {
   }
 
   void CheckInvariants(int step) {
-    const TBoard& board = game_.Board;
-    ASSERT_LE(game_.Stock.LettersCount() + board.LooseCount(), MaxLooseLetters) << "step " << step;
+    const TBoard& board = game_.State.Board;
+    ASSERT_LE(game_.State.Stock.LettersCount() + board.LooseCount(), MaxLooseLetters) << "step " << step;
     std::set<std::pair<int, int>> listed, flagged;
     for (int i = 0; i < board.LooseCount(); ++i)
       listed.insert({board.LooseLetter(i).Column, board.LooseLetter(i).Row});
@@ -222,14 +224,15 @@ class Soak {
         ASSERT_TRUE(cell.Letter == 0 || board.IsInPlay(c, r)) << "letter outside, step " << step;
       }
     ASSERT_EQ(listed, flagged) << "step " << step;
-    ASSERT_GE(game_.Score, lastScore_) << "step " << step;
-    lastScore_ = game_.Score;
+    ASSERT_GE(game_.State.Score, lastScore_) << "step " << step;
+    lastScore_ = game_.State.Score;
     const bool wordFormed = board.LooseCount() > 0 && game_.CurrentWord().size() >= 2;
     ASSERT_EQ(game_.PutButtonsEnabled(), wordFormed) << "step " << step;
   }
 
   TRandomPool pool_;
-  TGame game_;
+  test::ScriptedLetterChooser letters_;
+  TGamePresenter game_;
   std::mt19937 rng_;
   std::int32_t lastScore_ = 0;
 };

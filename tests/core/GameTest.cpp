@@ -5,8 +5,12 @@
 
 #include "GameTestHelpers.h"
 #include "core/FunStat.h"
-#include "core/Game.h"
+#include "core/GamePresenter.h"
+#include "core/Paths.h"
 #include "support/FakePlatform.h"
+#include "support/ScriptedErrorDialog.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedLetterChooser.h"
 
 namespace vb {
 namespace {
@@ -17,12 +21,17 @@ constexpr int Yes = 6, No = 7, Cancel = 2;
 struct GameFixture : ::testing::Test {
   test::FakePlatformScope platform;
   test::TempFolder folder;
+  test::ScriptedErrorDialog errors;
+  test::ScriptedFileDialogs dialogs;
+  test::ScriptedLetterChooser letters;
   TRandomPool pool{11, 5, 9};
-  TGame game{folder.Path(), &pool};
+  TGamePresenter game{folder.Path(), &pool, &dialogs};
+
+  GameFixture() { game.SetLetterChooser(&letters); }
 
   void StartGame(const char* columns, const char* rows) {
-    game.ColumnsCountComboBox().SetText(columns);
-    game.RowsCountComboBox().SetText(rows);
+    game.ColumnsChoice.SetText(columns);
+    game.RowsChoice.SetText(rows);
     ASSERT_TRUE(game.ResetGame());
   }
   // Alphabet A..L with falling probabilities and scores 1..12.
@@ -36,8 +45,8 @@ struct GameFixture : ::testing::Test {
 };
 
 TEST_F(GameFixture, StartsWithDefaultsAndAHiddenBoard) {
-  EXPECT_EQ(game.Board.ColumnsCount, 15);
-  EXPECT_EQ(game.Board.RowsCount, 15);
+  EXPECT_EQ(game.State.Board.ColumnsCount, 15);
+  EXPECT_EQ(game.State.Board.RowsCount, 15);
   EXPECT_FALSE(game.BoardVisible());
   EXPECT_FALSE(game.Modified);
   EXPECT_EQ(game.Label(TGameLabel::LetterChanges), "Available letter changes 0");
@@ -51,30 +60,30 @@ TEST_F(GameFixture, StartsWithDefaultsAndAHiddenBoard) {
 
 TEST_F(GameFixture, ANewBoardGrantsFivePercentOfItsCellsAsLetterChanges) {
   StartGame("10", "10");
-  EXPECT_EQ(game.LetterChangesCount, 5);
+  EXPECT_EQ(game.State.LetterChangesCount, 5);
   StartGame("15", "27");
-  EXPECT_EQ(game.LetterChangesCount, 20);
+  EXPECT_EQ(game.State.LetterChangesCount, 20);
   StartGame("30", "30");
-  EXPECT_EQ(game.LetterChangesCount, 45);
+  EXPECT_EQ(game.State.LetterChangesCount, 45);
   EXPECT_EQ(game.Label(TGameLabel::LetterChanges), "Available letter changes 45");
   EXPECT_TRUE(game.NewStockLettersEnabled());
   EXPECT_EQ(game.Label(TGameLabel::Score), "Score 0");
   EXPECT_TRUE(game.BoardVisible());
   // A combo box outside 10..30 falls back to 15 after a warning.
   StartGame("31", "15");
-  EXPECT_EQ(game.Board.ColumnsCount, 15);
-  EXPECT_EQ(game.ColumnsCountComboBox().GetText(), "15");
+  EXPECT_EQ(game.State.Board.ColumnsCount, 15);
+  EXPECT_EQ(game.ColumnsChoice.GetText(), "15");
   EXPECT_EQ(platform->Boxes.size(), 1u);
 }
 
 TEST_F(GameFixture, ASmallerNewGameLeavesNothingOutsideItsBoard) {
   StartGame("20", "20");
-  game.Board.SetCell(19, 19, TBoardCell{'A', false});
-  game.Board.SetCell(15, 2, TBoardCell{'B', false});
+  game.State.Board.SetCell(19, 19, TBoardCell{'A', false});
+  game.State.Board.SetCell(15, 2, TBoardCell{'B', false});
   game.Modified = false;
   StartGame("12", "12");
   for (int c = 0; c < BoardGridSize; ++c)
-    for (int r = 0; r < BoardGridSize; ++r) ASSERT_EQ(game.Board.Cell(c, r).Letter, 0);
+    for (int r = 0; r < BoardGridSize; ++r) ASSERT_EQ(game.State.Board.Cell(c, r).Letter, 0);
 }
 
 TEST_F(GameFixture, CancellingTheSaveQuestionChangesNothing) {
@@ -82,39 +91,44 @@ TEST_F(GameFixture, CancellingTheSaveQuestionChangesNothing) {
   StartGame("15", "15");
   game.FillStock();
   ASSERT_TRUE(game.DropStockLetterOnBoard(0, 3, 3));
-  game.Score = 40;
+  game.State.Score = 40;
   platform->Answers = {Cancel};
   EXPECT_FALSE(game.ResetGame());
   EXPECT_EQ(platform->Boxes.back().Text, "The game has been modified. Save it?");
   EXPECT_TRUE(game.Modified);
-  EXPECT_EQ(game.Score, 40);
-  EXPECT_TRUE(game.Board.IsLoose(3, 3));
-  EXPECT_EQ(game.Stock.LettersCount(), 6);
+  EXPECT_EQ(game.State.Score, 40);
+  EXPECT_TRUE(game.State.Board.IsLoose(3, 3));
+  EXPECT_EQ(game.State.Stock.LettersCount(), 6);
 
   platform->Answers = {No};
   EXPECT_TRUE(game.ResetGame());
-  EXPECT_EQ(game.Score, 0);
-  EXPECT_FALSE(game.Board.IsOccupied(3, 3));
+  EXPECT_EQ(game.State.Score, 0);
+  EXPECT_FALSE(game.State.Board.IsOccupied(3, 3));
 }
 
 TEST_F(GameFixture, YesSavesAndGoesOnOnlyWhenTheSaveSucceeded) {
-  int saves = 0;
-  game.SaveGameCommand = [&] { ++saves; };  // cancelled dialog: Modified stays set
   game.Modified = true;
-  platform->Answers = {Yes};
+  platform->Answers = {Yes};  // then the save dialog is cancelled: Modified stays set
   EXPECT_FALSE(game.CheckSave());
+  ASSERT_EQ(dialogs.Shown.size(), 1u);
+  EXPECT_EQ(dialogs.Shown[0].Title, "Save game");
 
-  game.SaveGameCommand = [&] { ++saves; game.Modified = false; };
+  const std::string path = folder / "saved.vbg";
   platform->Answers = {Yes};
+  dialogs.Answers = {path};
   EXPECT_TRUE(game.CheckSave());
-  EXPECT_EQ(saves, 2);
+  EXPECT_FALSE(game.Modified);
+  EXPECT_TRUE(PathExists(path));
 
-  game.SaveGameCommand = [] { throw std::runtime_error("disk gone"); };
+  // A save that fails keeps the game, and the caller must not go on.
   game.Modified = true;
-  platform->Answers = {Yes};
+  platform->Answers = {Yes, Yes};  // save, then overwrite
+  dialogs.Answers = {path};
+  platform->AllowWrite = [](const std::string&) { return false; };
   EXPECT_FALSE(game.CheckSave());
-  EXPECT_EQ(GlobalFunStat.Status, StatusError);
-  EXPECT_EQ(GlobalFunStat.FunctionName, "TVorbelleForm::CheckSave");
+  EXPECT_TRUE(game.Modified);
+  ASSERT_EQ(errors.Shown.size(), 1u);
+  EXPECT_EQ(errors.Shown[0].FailureText, "Failed to save file.");
 }
 
 TEST_F(GameFixture, ASingleDrawableLetterFillsTheWholeStock) {
@@ -123,28 +137,28 @@ TEST_F(GameFixture, ASingleDrawableLetterFillsTheWholeStock) {
   game.Dictionary.LetterProbabilities[1] = 300;
   game.FillStock();
   EXPECT_TRUE(game.Modified);
-  for (int slot = 0; slot < StockSize; ++slot) EXPECT_EQ(game.Stock.Letter(slot), 'Y');
+  for (int slot = 0; slot < StockSize; ++slot) EXPECT_EQ(game.State.Stock.Letter(slot), 'Y');
 }
 
 TEST_F(GameFixture, WithoutADictionaryTheStockStaysEmpty) {
   game.FillStock();
-  EXPECT_EQ(game.Stock.LettersCount(), 0);
+  EXPECT_EQ(game.State.Stock.LettersCount(), 0);
 }
 
 TEST_F(GameFixture, NewStockLettersDiscardsTheLooseLettersAndSpendsAChange) {
   GiveAlphabet();
   StartGame("10", "10");
-  game.LetterChangesCount = 1;
+  game.State.LetterChangesCount = 1;
   game.FillStock();
-  game.Board.SetCell(0, 0, TBoardCell{'K', false});
+  game.State.Board.SetCell(0, 0, TBoardCell{'K', false});
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(game.DropStockLetterOnBoard(i, 1 + i, 0));
   EXPECT_TRUE(game.PutButtonsEnabled());
 
   EXPECT_TRUE(game.NewStockLetters());
-  EXPECT_EQ(game.Board.LooseCount(), 0);
-  for (int c = 1; c <= 3; ++c) EXPECT_FALSE(game.Board.IsOccupied(c, 0));
-  EXPECT_TRUE(game.Board.IsFixed(0, 0));
-  EXPECT_EQ(game.Stock.LettersCount(), 7);
+  EXPECT_EQ(game.State.Board.LooseCount(), 0);
+  for (int c = 1; c <= 3; ++c) EXPECT_FALSE(game.State.Board.IsOccupied(c, 0));
+  EXPECT_TRUE(game.State.Board.IsFixed(0, 0));
+  EXPECT_EQ(game.State.Stock.LettersCount(), 7);
   EXPECT_FALSE(game.PutButtonsEnabled());
   EXPECT_FALSE(game.NewStockLettersEnabled());
   EXPECT_EQ(game.Label(TGameLabel::LetterChanges), "Available letter changes 0");
@@ -155,21 +169,21 @@ TEST_F(GameFixture, AStockLetterChangeTakesTheChosenLetter) {
   GiveAlphabet();
   game.FillStock();
   game.Modified = false;
-  game.LetterChangesCount = 2;
-  game.ChooseLetter = [] { return static_cast<unsigned char>(0); };  // cancelled
+  game.State.LetterChangesCount = 2;
+  letters.Answer = [] { return static_cast<unsigned char>(0); };  // cancelled
   EXPECT_FALSE(game.ChangeStockLetter(3));
-  EXPECT_EQ(game.LetterChangesCount, 2);
+  EXPECT_EQ(game.State.LetterChangesCount, 2);
   EXPECT_FALSE(game.Modified);
 
-  game.ChooseLetter = [] { return static_cast<unsigned char>('L'); };
+  letters.Answer = [] { return static_cast<unsigned char>('L'); };
   EXPECT_TRUE(game.ChangeStockLetter(3));
-  EXPECT_EQ(game.Stock.Letter(3), 'L');
-  EXPECT_EQ(game.LetterChangesCount, 1);
+  EXPECT_EQ(game.State.Stock.Letter(3), 'L');
+  EXPECT_EQ(game.State.LetterChangesCount, 1);
   EXPECT_TRUE(game.Modified);
-  game.Stock.SetLetter(4, 0);
+  game.State.Stock.SetLetter(4, 0);
   EXPECT_FALSE(game.ChangeStockLetter(4));  // an empty slot
   EXPECT_FALSE(game.ChangeStockLetter(9));
-  game.LetterChangesCount = 0;
+  game.State.LetterChangesCount = 0;
   EXPECT_FALSE(game.ChangeStockLetter(3));
 }
 
@@ -178,43 +192,43 @@ TEST_F(GameFixture, LettersMoveBetweenStockAndBoard) {
   StartGame("10", "10");
   game.FillStock();
   game.Modified = false;
-  const unsigned char first = game.Stock.Letter(0);
+  const unsigned char first = game.State.Stock.Letter(0);
 
   EXPECT_FALSE(game.DropStockLetterOnBoard(0, 10, 0));  // outside the board
   EXPECT_TRUE(game.DropStockLetterOnBoard(0, 2, 2));
   EXPECT_TRUE(game.Modified);
-  EXPECT_EQ(game.Board.Cell(2, 2).Letter, first);
-  EXPECT_EQ(game.Stock.Letter(0), 0);
+  EXPECT_EQ(game.State.Board.Cell(2, 2).Letter, first);
+  EXPECT_EQ(game.State.Stock.Letter(0), 0);
   EXPECT_FALSE(game.DropStockLetterOnBoard(1, 2, 2));  // onto a letter
   EXPECT_FALSE(game.CanMoveBoardLetter(2, 2, 2, 2));   // onto its own cell
 
   EXPECT_TRUE(game.MoveBoardLetter(2, 2, 5, 5));
-  EXPECT_FALSE(game.Board.IsOccupied(2, 2));
-  EXPECT_EQ(game.Board.LooseLetter(0), (TCellPosition{5, 5}));
+  EXPECT_FALSE(game.State.Board.IsOccupied(2, 2));
+  EXPECT_EQ(game.State.Board.LooseLetter(0), (TCellPosition{5, 5}));
 
   // Back onto a full slot is refused; onto an empty one it does not mark the game.
   EXPECT_FALSE(game.DropBoardLetterOnStock(5, 5, 1));
   game.Modified = false;
   EXPECT_TRUE(game.DropBoardLetterOnStock(5, 5, 0));
   EXPECT_FALSE(game.Modified);
-  EXPECT_EQ(game.Stock.Letter(0), first);
-  EXPECT_EQ(game.Board.LooseCount(), 0);
+  EXPECT_EQ(game.State.Stock.Letter(0), first);
+  EXPECT_EQ(game.State.Board.LooseCount(), 0);
 
   // Swapping with an empty slot moves the letter; swaps do not mark the game.
-  game.Stock.SetLetter(4, 0);
-  const unsigned char second = game.Stock.Letter(1);
+  game.State.Stock.SetLetter(4, 0);
+  const unsigned char second = game.State.Stock.Letter(1);
   EXPECT_TRUE(game.SwapStockLetters(1, 4));
-  EXPECT_EQ(game.Stock.Letter(4), second);
-  EXPECT_EQ(game.Stock.Letter(1), 0);
+  EXPECT_EQ(game.State.Stock.Letter(4), second);
+  EXPECT_EQ(game.State.Stock.Letter(1), 0);
   EXPECT_FALSE(game.SwapStockLetters(1, 4));  // the source is empty
   EXPECT_FALSE(game.Modified);
 
   // A right click sends a loose letter to the first empty slot.
-  game.Stock.SetLetter(2, 0);
+  game.State.Stock.SetLetter(2, 0);
   ASSERT_TRUE(game.DropStockLetterOnBoard(0, 1, 1));
   game.Modified = false;
   EXPECT_TRUE(game.ReturnLooseLetterToStock(1, 1));
-  EXPECT_EQ(game.Stock.Letter(0), first);
+  EXPECT_EQ(game.State.Stock.Letter(0), first);
   EXPECT_TRUE(game.Modified);
   EXPECT_FALSE(game.ReturnLooseLetterToStock(1, 1));  // now empty
 }
@@ -223,49 +237,98 @@ TEST_F(GameFixture, NoEighthLooseLetterReachesTheBoard) {
   GiveAlphabet();
   StartGame("10", "10");
   for (int i = 0; i < 7; ++i) {
-    game.Board.SetCell(i, 0, TBoardCell{'A', true});
-    game.Board.AddLooseLetter(i, 0);
+    game.State.Board.SetCell(i, 0, TBoardCell{'A', true});
+    game.State.Board.AddLooseLetter(i, 0);
   }
-  game.Stock.SetLetter(0, 'B');
+  game.State.Stock.SetLetter(0, 'B');
   EXPECT_FALSE(game.DropStockLetterOnBoard(0, 0, 5));
-  EXPECT_EQ(game.Stock.Letter(0), 'B');
+  EXPECT_EQ(game.State.Stock.Letter(0), 'B');
 }
 
-// The window learns about every change it has to show.
+// The window is told once per command, with exactly what changed.
 struct RecordingView : TGameView {
-  std::set<std::pair<int, int>> Cells;
-  std::set<int> Slots;
-  int Labels = 0, PutButtons = 0, Boards = 0, Shown = 0, CellSizes = 0, Titles = 0;
-  void CellChanged(int c, int r) override { Cells.insert({c, r}); }
-  void StockSlotChanged(int slot) override { Slots.insert(slot); }
-  void LabelChanged(TGameLabel) override { ++Labels; }
-  void PutButtonsChanged() override { ++PutButtons; }
-  void BoardChanged() override { ++Boards; }
-  void BoardShown() override { ++Shown; }
-  void ComputeCellSize() override { ++CellSizes; }
-  void TitleChanged() override { ++Titles; }
+  std::vector<TViewChanges> Updates;
+  TGameViewModel Shown;
+  void Update(const TGameViewModel& model, const TViewChanges& changes) override {
+    Shown = model;
+    Updates.push_back(changes);
+  }
+  std::set<std::pair<int, int>> LastCells() const {
+    std::set<std::pair<int, int>> cells;
+    for (const TCellPosition& p : Updates.back().Cells) cells.insert({p.Column, p.Row});
+    return cells;
+  }
+  std::set<int> LastSlots() const {
+    std::set<int> slots;
+    for (int slot = 0; slot < StockSize; ++slot)
+      if (Updates.back().Slots[slot]) slots.insert(slot);
+    return slots;
+  }
 };
 
-TEST_F(GameFixture, TheViewIsToldWhatToRepaint) {
+TEST_F(GameFixture, TheViewIsToldOncePerCommandWithWhatChanged) {
   RecordingView view;
   game.SetView(&view);
+  ASSERT_EQ(view.Updates.size(), 1u);  // everything, for a new view
+  EXPECT_TRUE(view.Updates[0].WholeBoard);
   GiveAlphabet();
   StartGame("10", "10");
-  EXPECT_EQ(view.Boards, 1);
-  EXPECT_EQ(view.Shown, 1);
-  EXPECT_EQ(view.CellSizes, 1);
-  EXPECT_EQ(view.Titles, 1);
+  ASSERT_EQ(view.Updates.size(), 2u);
+  EXPECT_TRUE(view.Updates[1].BoardSize);
+  EXPECT_TRUE(view.Updates[1].BoardVisible);
+  EXPECT_EQ(view.Shown.Board.ColumnsCount, 10);
   game.FillStock();
-  EXPECT_EQ(view.Slots.size(), 7u);
-  view.Slots.clear();
+  EXPECT_EQ(view.LastSlots().size(), 7u);
+
+  // One drop: one update, one cell and one slot.
+  view.Updates.clear();
   ASSERT_TRUE(game.DropStockLetterOnBoard(3, 4, 4));
+  ASSERT_EQ(view.Updates.size(), 1u);
+  EXPECT_EQ(view.LastCells(), (std::set<std::pair<int, int>>{{4, 4}}));
+  EXPECT_EQ(view.LastSlots(), std::set<int>{3});
+  EXPECT_TRUE(view.Updates[0].Labels[static_cast<int>(TGameLabel::Score)]);
+  EXPECT_FALSE(view.Updates[0].WholeBoard);
+  // A move on the board repaints its two cells.
   ASSERT_TRUE(game.MoveBoardLetter(4, 4, 6, 4));
-  EXPECT_EQ(view.Cells, (std::set<std::pair<int, int>>{{4, 4}, {6, 4}}));
-  EXPECT_EQ(view.Slots, std::set<int>{3});
-  EXPECT_GT(view.Labels, 0);
-  EXPECT_GT(view.PutButtons, 0);
+  ASSERT_EQ(view.Updates.size(), 2u);
+  EXPECT_EQ(view.LastCells(), (std::set<std::pair<int, int>>{{4, 4}, {6, 4}}));
+  EXPECT_TRUE(view.LastSlots().empty());
+  EXPECT_EQ(view.Shown.Board, game.State.Board);
+
+  // A refused move or a command that changes nothing tells nothing.
+  EXPECT_FALSE(game.MoveBoardLetter(0, 0, 1, 1));
+  game.ShowLetterScore(0);
+  EXPECT_EQ(view.Updates.size(), 2u);
+
+  // Commands inside commands: one update when the outermost ends.
+  {
+    TGamePresenter::TCommandScope command(game);
+    game.ClearStockLetters();
+    game.FillStock();
+    game.ShowScore(0);
+    EXPECT_EQ(view.Updates.size(), 2u);
+  }
+  EXPECT_EQ(view.Updates.size(), 3u);
+  EXPECT_EQ(view.Shown.Stock, game.State.Stock);
+
   game.SetView(nullptr);
   game.FillStock();  // no view: nothing to tell
+  EXPECT_EQ(view.Updates.size(), 3u);
+}
+
+TEST(GameViewModel, ManyChangedCellsRepaintTheWholeBoard) {
+  TGameViewModel before, after;
+  for (int c = 0; c < 6; ++c)
+    for (int r = 0; r < 6; ++r) after.Board.SetCell(c, r, TBoardCell{'A', false});
+  const TViewChanges changes = CompareViewModels(before, after);
+  EXPECT_TRUE(changes.WholeBoard);
+  EXPECT_TRUE(changes.Cells.empty());
+  EXPECT_FALSE(changes.BoardSize);
+  EXPECT_FALSE(CompareViewModels(after, after).Any());
+  after.Alphabet[0] = 'A';
+  const TViewChanges letters = CompareViewModels(before, after);
+  EXPECT_TRUE(letters.Letters);
+  EXPECT_FALSE(letters.Font);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "GameTestHelpers.h"
-#include "core/Game.h"
+#include "core/GamePresenter.h"
 #include "core/GameTexts.h"
 #include "support/FakePlatform.h"
 
@@ -14,7 +14,7 @@ struct PutWordFixture : ::testing::Test {
   test::FakePlatformScope platform;
   test::TempFolder folder;
   TRandomPool pool{3, 1, 2};
-  TGame game{folder.Path(), &pool};
+  TGamePresenter game{folder.Path(), &pool};
 
   void SetUp() override {
     // A, C, T, S with scores 2, 3, 5, 1; three placed letters earn a bonus of 10.
@@ -31,7 +31,7 @@ struct PutWordFixture : ::testing::Test {
   // Puts the letters of `word` from the stock into row `row` from column `column`.
   void Place(const std::string& word, int column, int row) {
     for (std::size_t i = 0; i < word.size(); ++i) {
-      game.Stock.SetLetter(static_cast<int>(i), static_cast<unsigned char>(word[i]));
+      game.State.Stock.SetLetter(static_cast<int>(i), static_cast<unsigned char>(word[i]));
       ASSERT_TRUE(game.DropStockLetterOnBoard(static_cast<int>(i), column + static_cast<int>(i), row));
     }
   }
@@ -45,13 +45,13 @@ TEST_F(PutWordFixture, AKnownWordIsFixedScoredAndTheStockRefilled) {
   game.Modified = false;
   EXPECT_TRUE(game.PutWord(false));
   EXPECT_EQ(game.Label(TGameLabel::ValidWord), "Last word is in the words list: \"CAT\"");
-  EXPECT_EQ(game.Score, 20);
+  EXPECT_EQ(game.State.Score, 20);
   EXPECT_EQ(game.Label(TGameLabel::Score), "Score 20");
   EXPECT_EQ(game.Label(TGameLabel::LetterScore), "");
-  EXPECT_EQ(game.Board.LooseCount(), 0);
-  EXPECT_TRUE(game.Board.IsFixed(4, 4));
+  EXPECT_EQ(game.State.Board.LooseCount(), 0);
+  EXPECT_TRUE(game.State.Board.IsFixed(4, 4));
   EXPECT_FALSE(game.PutButtonsEnabled());
-  EXPECT_EQ(game.Stock.LettersCount(), 7);
+  EXPECT_EQ(game.State.Stock.LettersCount(), 7);
   EXPECT_TRUE(game.Modified);
   EXPECT_FALSE(game.Dictionary.WordsListModified);
 }
@@ -60,33 +60,33 @@ TEST_F(PutWordFixture, OnlyTheLooseLettersScore) {
   Place("CAT", 4, 4);
   ASSERT_TRUE(game.PutWord(false));
   // S placed after the fixed CAT: S scores 1 plus the one-letter bonus (0 here).
-  game.Stock.SetLetter(0, 'S');
+  game.State.Stock.SetLetter(0, 'S');
   ASSERT_TRUE(game.DropStockLetterOnBoard(0, 7, 4));
   EXPECT_EQ(game.CurrentWord(), "CATS");
   EXPECT_EQ(game.PossibleScore(), 1);
   game.Dictionary.LengthScores[0] = 7;
   EXPECT_EQ(game.PossibleScore(), 8);
   // A letter outside the alphabet scores nothing.
-  game.Board.SetCell(7, 4, TBoardCell{'Z', true});
+  game.State.Board.SetCell(7, 4, TBoardCell{'Z', true});
   EXPECT_EQ(game.PossibleScore(), 7);
 }
 
 TEST_F(PutWordFixture, AFlippedWordIsReadBackwards) {
   Place("TAC", 2, 2);
-  game.AllowUnknownWords = false;
+  game.State.Settings.AllowUnknownWords = false;
   EXPECT_TRUE(game.PutWord(true));
   EXPECT_EQ(game.Label(TGameLabel::ValidWord), "Last word is in the words list: \"CAT\"");
 }
 
 TEST_F(PutWordFixture, RefusedUnknownWordsChangeNothingButTheMessage) {
   Place("TAC", 2, 2);
-  game.AllowUnknownWords = false;
+  game.State.Settings.AllowUnknownWords = false;
   game.Modified = false;
   EXPECT_FALSE(game.PutWord(false));
   EXPECT_EQ(game.Label(TGameLabel::ValidWord), "Last word was NOT in the words list: \"TAC\"");
-  EXPECT_EQ(game.Board.LooseCount(), 3);
-  EXPECT_EQ(game.Score, 0);
-  EXPECT_EQ(game.Stock.LettersCount(), 0);
+  EXPECT_EQ(game.State.Board.LooseCount(), 3);
+  EXPECT_EQ(game.State.Score, 0);
+  EXPECT_EQ(game.State.Stock.LettersCount(), 0);
   EXPECT_FALSE(game.Modified);
   EXPECT_TRUE(game.PutButtonsEnabled());
 }
@@ -98,12 +98,12 @@ TEST_F(PutWordFixture, AllowedUnknownWordsAreAddedOnceAsPut) {
   EXPECT_FALSE(game.PutButtonsEnabled());
   EXPECT_FALSE(game.PutWord(false));
   // Return them and build S-A-C... downwards from the C of CAT: "CAST" flipped reads "TSAC".
-  while (game.Board.LooseCount() > 0) {
-    const TCellPosition p = game.Board.LooseLetter(0);
+  while (game.State.Board.LooseCount() > 0) {
+    const TCellPosition p = game.State.Board.LooseLetter(0);
     ASSERT_TRUE(game.ReturnLooseLetterToStock(p.Column, p.Row));
   }
-  game.Stock.Clear();
-  for (int i = 0; i < 3; ++i) game.Stock.SetLetter(i, static_cast<unsigned char>("AST"[i]));
+  game.State.Stock.Clear();
+  for (int i = 0; i < 3; ++i) game.State.Stock.SetLetter(i, static_cast<unsigned char>("AST"[i]));
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(game.DropStockLetterOnBoard(i, 2, 3 + i));
   EXPECT_EQ(game.CurrentWord(), "CAST");
   ASSERT_TRUE(game.PutWord(true));
@@ -115,8 +115,8 @@ TEST_F(PutWordFixture, AllowedUnknownWordsAreAddedOnceAsPut) {
   EXPECT_TRUE(game.Dictionary.IsKnownWord("tsac"));
 
   // With adding switched off the list stays as it is.
-  game.AddToWordsList = false;
-  game.Stock.SetLetter(0, 'S');
+  game.State.Settings.AddToWordsList = false;
+  game.State.Stock.SetLetter(0, 'S');
   ASSERT_TRUE(game.DropStockLetterOnBoard(0, 5, 2));
   EXPECT_EQ(game.CurrentWord(), "CATS");
   ASSERT_TRUE(game.PutWord(false));
@@ -125,9 +125,9 @@ TEST_F(PutWordFixture, AllowedUnknownWordsAreAddedOnceAsPut) {
 
 TEST_F(PutWordFixture, TheScoreStopsAtTheLargestNumber) {
   Place("CAT", 2, 2);
-  game.Score = std::numeric_limits<std::int32_t>::max() - 5;
+  game.State.Score = std::numeric_limits<std::int32_t>::max() - 5;
   ASSERT_TRUE(game.PutWord(false));
-  EXPECT_EQ(game.Score, std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(game.State.Score, std::numeric_limits<std::int32_t>::max());
 }
 
 TEST_F(PutWordFixture, LetterScoreLabel) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "core/Game.h"
+#include "core/GamePresenter.h"
 #include "core/GameFile.h"
 #include "core/Paths.h"
 
@@ -15,8 +15,8 @@ using fuzz::Check;
 
 namespace {
 
-void CheckBoard(const TGame& game) {
-  const TBoard& board = game.Board;
+void CheckBoard(const TGamePresenter& game) {
+  const TBoard& board = game.State.Board;
   Check(board.ColumnsCount >= MinBoardSize && board.ColumnsCount <= MaxBoardSize);
   Check(board.RowsCount >= MinBoardSize && board.RowsCount <= MaxBoardSize);
   Check(board.LooseCount() >= 0 && board.LooseCount() <= MaxLooseLetters);
@@ -32,11 +32,11 @@ void CheckBoard(const TGame& game) {
       }
     }
   Check(looseCells == board.LooseCount());
-  Check(game.Score >= 0 && game.LetterChangesCount >= 0);
+  Check(game.State.Score >= 0 && game.State.LetterChangesCount >= 0);
   Check(IsPlainFileName(game.Dictionary.DictionaryName) && game.Dictionary.DictionaryName.size() <= 255);
 }
 
-bool SameGame(const TGame& a, const TGame& b) {
+bool SameGame(const TGamePresenter& a, const TGamePresenter& b) {
   if (a.Board.ColumnsCount != b.Board.ColumnsCount || a.Board.RowsCount != b.Board.RowsCount) return false;
   for (int c = 0; c < BoardGridSize; ++c)
     for (int r = 0; r < BoardGridSize; ++r)
@@ -57,28 +57,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string folder = "C:\\Vorbelle\\";
   platform.Files[folder + "Fuzz.vbg"] = fuzz::InputText(data, size);
 
-  TGame game(folder, &pool);
+  TGamePresenter game(folder, &pool);
   game.GameFile.LoadFrom(folder + "Fuzz.vbg");
   CheckBoard(game);
 
   game.UpdatePutButtons();
   (void)game.PossibleScore();
-  game.ShowLetterScore(game.Stock.Letter(0));
-  game.AllowUnknownWords = true;
+  game.ShowLetterScore(game.State.Stock.Letter(0));
+  game.State.Settings.AllowUnknownWords = true;
   game.PutWord(true);
   CheckBoard(game);
 
   if (game.GameFile.SaveAs(folder + "Again.vbg", false)) {
-    TGame again(folder, &pool);
+    TGamePresenter again(folder, &pool);
     again.GameFile.LoadFrom(folder + "Again.vbg");
     Check(SameGame(game, again));
   }
 
   // Every listed loose letter can be taken back, whatever the file held.
-  while (game.Board.LooseCount() > 0) {
-    const TCellPosition p = game.Board.LooseLetter(0);
+  while (game.State.Board.LooseCount() > 0) {
+    const TCellPosition p = game.State.Board.LooseLetter(0);
     game.RemoveLooseLetter(p.Column, p.Row);
-    Check(!game.Board.IsOccupied(p.Column, p.Row));
+    Check(!game.State.Board.IsOccupied(p.Column, p.Row));
   }
   CheckBoard(game);
   return 0;
