@@ -14,6 +14,7 @@
 
 #include "core/LetterStatistics.h"
 #include "core/Platform.h"
+#include "platform/DefaultPlatform.h"
 #include "core/TextLines.h"
 #include "core/WordsList.h"
 
@@ -141,6 +142,7 @@ void PrintSummary(bool smoke) {
 }  // namespace vb
 
 int main(int argc, char** argv) {
+  vb::SetPlatform(&vb::DefaultPlatform());
   bool smoke = false;
   std::vector<char*> arguments;
   for (int i = 0; i < argc; ++i) {

@@ -4,6 +4,7 @@
 
 #include "app/AboutForm.h"
 #include "app/ChooseLetterForm.h"
+#include "platform/DefaultPlatform.h"
 #include "app/ErrorForm.h"
 #include "app/InstallForm.h"
 #include "app/InstallMode.h"
@@ -12,10 +13,11 @@
 #include "core/StatusFrame.h"
 #include "platform/win32/Instance.h"
 #include "ui/Application.h"
+#include "ui/Window.h"
 
 namespace {
-// Runs before WinMain and after it returns.
-vb::ProcessInitialisation processInitialisation;
+// Runs before WinMain and after it returns; hands the core the system's platform.
+vb::ProcessInitialisation processInitialisation(vb::DefaultPlatform());
 
 // The game's windows live for the whole run; the main window is created first.
 void RunGame(vb::TErrorForm& errorForm, int showCommand) {
@@ -59,6 +61,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     if (IsAnotherInstanceRunning(kProgramName)) return;
     ui::Application::Initialize();
     ui::Application::SetTitle(kProgramName);
+    // An exception that escapes a window's handling is reported like any failure.
+    ui::Window::SetExceptionHandler(&TFunStatContext::OnApplicationException);
     if (IsInstallerMode()) {
       RunInstaller(errorForm, showCommand);
     } else {

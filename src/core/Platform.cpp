@@ -1,11 +1,16 @@
 #include "core/Platform.h"
 
+#include <stdexcept>
+
 namespace vb {
 namespace {
 Platform* current = nullptr;
 }
 
-Platform& GetPlatform() { return current ? *current : DefaultPlatform(); }
+Platform& GetPlatform() {
+  if (!current) throw std::logic_error("No platform is installed.");
+  return *current;
+}
 
 void SetPlatform(Platform* platform) { current = platform; }
 

@@ -74,12 +74,12 @@ class Platform {
   virtual bool SetClipboardText(const std::string& text) = 0;
 };
 
-// The platform in use. The default one is created on first use.
+// The platform in use: the one the program's entry point (or a test's main)
+// installed. The core never picks one itself; using it before one is installed
+// throws std::logic_error.
 Platform& GetPlatform();
-// Replaces the platform (tests); nullptr restores the default. Not owned.
+// Installs the platform (not owned); nullptr uninstalls it.
 void SetPlatform(Platform* platform);
-// The build's default implementation (defined in src/platform).
-Platform& DefaultPlatform();
 
 // Installs a platform for the lifetime of a scope (tests).
 class ScopedPlatform {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/DefaultPlatform.h"
 #include "core/FunStat.h"
 #include "core/Platform.h"
 #include "platform/win32/FileTests.h"

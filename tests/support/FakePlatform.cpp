@@ -1,5 +1,6 @@
 #include "support/FakePlatform.h"
 
+#include "platform/DefaultPlatform.h"
 #include "core/ErrorDialogSeam.h"
 #include "core/FunStat.h"
 

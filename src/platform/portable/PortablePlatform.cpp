@@ -12,6 +12,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "platform/DefaultPlatform.h"
 #include "core/Cp1252.h"
 
 namespace vb {

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/DefaultPlatform.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/ModalOwner.h"
 
