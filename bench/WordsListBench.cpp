@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "core/LetterStatistics.h"
-#include "core/Platform.h"
+#include "core/dictionary/LetterStatistics.h"
+#include "core/base/Platform.h"
 #include "platform/DefaultPlatform.h"
-#include "core/TextLines.h"
-#include "core/WordsList.h"
+#include "core/text/TextLines.h"
+#include "core/dictionary/WordsList.h"
 
 namespace vb {
 namespace {

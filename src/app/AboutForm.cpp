@@ -1,7 +1,7 @@
 #include "app/AboutForm.h"
 
-#include "core/ProgramPaths.h"
-#include "core/StatusFrame.h"
+#include "core/base/ProgramPaths.h"
+#include "core/errors/StatusFrame.h"
 #include "platform/win32/ModalOwner.h"
 #include "platform/win32/RunFile.h"
 #include "ui/Application.h"

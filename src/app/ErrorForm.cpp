@@ -1,10 +1,10 @@
 #include "app/ErrorForm.h"
 
 #include "app/HelpViewer.h"
-#include "core/ErrorLog.h"
-#include "core/HelpFile.h"
-#include "core/MessageBoxes.h"
-#include "core/Terminate.h"
+#include "core/store/ErrorLog.h"
+#include "core/help/HelpFile.h"
+#include "core/errors/MessageBoxes.h"
+#include "core/errors/Terminate.h"
 #include "platform/win32/ModalOwner.h"
 #include "ui/Application.h"
 

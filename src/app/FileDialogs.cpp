@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/Paths.h"
+#include "core/base/Paths.h"
 
 namespace vb {
 

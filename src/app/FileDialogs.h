@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/FileDialogSeam.h"
+#include "core/files/FileDialogSeam.h"
 
 namespace vb {
 

@@ -1,6 +1,6 @@
 #include "app/InstallPaths.h"
 
-#include "core/Paths.h"
+#include "core/base/Paths.h"
 
 namespace vb {
 

@@ -5,7 +5,7 @@
 // command of the presenter.
 #include "app/MainWindowControls.h"
 #include "app/MainWindowView.h"
-#include "core/GamePresenter.h"
+#include "core/presenter/GamePresenter.h"
 #include "ui/DragManager.h"
 
 namespace vb {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/MainWindowLayout.h"
-#include "core/Board.h"
+#include "core/game/Board.h"
 
 namespace vb {
 

@@ -4,8 +4,8 @@
 // controls show comes from the game view.
 #include <array>
 
-#include "core/GameViewModel.h"
-#include "core/StockLetters.h"
+#include "core/presenter/GameViewModel.h"
+#include "core/game/StockLetters.h"
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"

@@ -7,8 +7,8 @@
 
 #include "app/BoardView.h"
 #include "app/MainWindowControls.h"
-#include "core/CommandTable.h"
-#include "core/GameView.h"
+#include "core/presenter/CommandTable.h"
+#include "core/presenter/GameView.h"
 
 namespace vb {
 

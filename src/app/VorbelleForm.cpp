@@ -5,9 +5,9 @@
 #include "app/HelpViewer.h"
 #include "app/MainWindowLayout.h"
 #include "app/WindowLayout.h"
-#include "core/HelpFile.h"
-#include "core/ProgramIdentity.h"
-#include "core/StatusFrame.h"
+#include "core/help/HelpFile.h"
+#include "core/base/ProgramIdentity.h"
+#include "core/errors/StatusFrame.h"
 #include "platform/win32/ModalOwner.h"
 #include "ui/Application.h"
 

@@ -12,7 +12,7 @@
 #include <functional>
 #include <string>
 
-#include "core/Utilities.h"
+#include "core/input/Utilities.h"
 #include "ui/Dpi.h"
 
 namespace vb::ui {

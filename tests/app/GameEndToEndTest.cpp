@@ -3,7 +3,7 @@
 // the real error dialog.
 #include "app/ErrorForm.h"
 #include "app/MainWindowFixture.h"
-#include "core/Paths.h"
+#include "core/base/Paths.h"
 
 namespace vb::test {
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Paths.h"
+#include "core/base/Paths.h"
 #include "platform/LinkReading.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/UninstallRegistry.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/VorbelleForm.h"
-#include "core/GameTestHelpers.h"
+#include "core/game/GameTestHelpers.h"
 #include "support/FakePlatform.h"
 #include "support/ScriptedErrorDialog.h"
 #include "support/ScriptedFileDialogs.h"

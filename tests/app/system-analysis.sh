@@ -22,8 +22,7 @@ box=$(window '^Message$')
 [ -n "$box" ] || { import -window root "$(dirname "$result")/system-analysis-fail.png"; finish "FAIL: the analysis showed no message box"; }
 sleep 0.5
 xdotool key Return
-sleep 1
-[ -z "$(xdotool search --onlyvisible --name '^Message$' 2>/dev/null | head -1)" ] || finish "FAIL: Enter did not close the message box"
+gone '^Message$' || finish "FAIL: Enter did not close the message box"
 # No click: the keys must reach the main window by themselves.
 xdotool key alt+F4
 ended || finish "FAIL: Alt+F4 after the message box did not end the program"

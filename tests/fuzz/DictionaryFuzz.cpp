@@ -5,9 +5,9 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "core/Dictionary.h"
-#include "core/Paths.h"
-#include "core/WordsListAnalysis.h"
+#include "core/dictionary/Dictionary.h"
+#include "core/base/Paths.h"
+#include "core/dictionary/WordsListAnalysis.h"
 
 using namespace vb;
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "core/GamePresenter.h"
-#include "core/GameFile.h"
-#include "core/Paths.h"
+#include "core/presenter/GamePresenter.h"
+#include "core/files/GameFile.h"
+#include "core/base/Paths.h"
 
 using namespace vb;
 using fuzz::Check;

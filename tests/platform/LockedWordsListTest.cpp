@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/Dictionary.h"
+#include "core/dictionary/Dictionary.h"
 #include "platform/win32/Handles.h"
 #include "support/FakePlatform.h"
 #include "support/ScriptedErrorDialog.h"

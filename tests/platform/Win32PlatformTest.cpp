@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/DefaultPlatform.h"
-#include "core/FunStat.h"
-#include "core/Platform.h"
+#include "core/errors/FunStat.h"
+#include "core/base/Platform.h"
 #include "platform/win32/FileTests.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"

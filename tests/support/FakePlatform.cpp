@@ -1,8 +1,8 @@
 #include "support/FakePlatform.h"
 
 #include "platform/DefaultPlatform.h"
-#include "core/ErrorDialogSeam.h"
-#include "core/FunStat.h"
+#include "core/errors/ErrorDialogSeam.h"
+#include "core/errors/FunStat.h"
 
 namespace vb::test {
 

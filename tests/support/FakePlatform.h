@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Platform.h"
+#include "core/base/Platform.h"
 
 namespace vb::test {
 

@@ -3,7 +3,7 @@
 // for Cancel, when it is empty) and counts how often it was shown.
 #include <functional>
 
-#include "core/GameView.h"
+#include "core/presenter/GameView.h"
 
 namespace vb::test {
 

@@ -13,7 +13,7 @@
 #include <sstream>
 
 #include "platform/DefaultPlatform.h"
-#include "core/Cp1252.h"
+#include "core/text/Cp1252.h"
 
 namespace vb {
 

@@ -2,7 +2,7 @@
 // The platform of the native (non-Windows) build: enough for the core and its
 // tests. Paths in the program's form (backslashes) are mapped to '/' for the
 // file system, and the program path is given back with backslashes.
-#include "core/Platform.h"
+#include "core/base/Platform.h"
 
 namespace vb {
 

@@ -5,7 +5,7 @@
 
 #include <exception>
 
-#include "core/Terminate.h"
+#include "core/errors/Terminate.h"
 #include "platform/win32/Handles.h"
 
 namespace vb {

@@ -2,7 +2,7 @@
 // The single-instance guard and process-wide set-up of the program.
 #include <string>
 
-#include "core/Platform.h"
+#include "core/base/Platform.h"
 
 namespace vb {
 

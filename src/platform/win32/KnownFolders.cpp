@@ -4,8 +4,8 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include "core/Paths.h"
-#include "core/StatusFrame.h"
+#include "core/base/Paths.h"
+#include "core/errors/StatusFrame.h"
 #include "platform/win32/Handles.h"
 
 namespace vb {

@@ -1,7 +1,7 @@
 #pragma once
 // The platform services of the core, from the Windows API ("A" functions, text
 // in the system code page).
-#include "core/Platform.h"
+#include "core/base/Platform.h"
 
 namespace vb {
 
