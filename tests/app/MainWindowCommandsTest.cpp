@@ -33,6 +33,37 @@ TEST_F(MainWindowTest, SingleLetterKeysRunTheirCommandsWithAnyModifiers) {
   EXPECT_EQ(dialogs.Shown.size(), 3u);
 }
 
+TEST_F(MainWindowTest, TheWorkMenuAndTheButtonsAreMadeFromTheCommandTable) {
+  // Every row with a caption is a menu item, in order, with its key text and
+  // a separator where the row asks for one.
+  std::vector<std::string> expected, shown;
+  for (const TCommand& command : form->CommandTable().Rows()) {
+    if (command.Caption.empty()) continue;
+    if (command.SeparatorBefore) expected.push_back("-");
+    expected.push_back(command.Caption + "|" + command.KeyText);
+  }
+  for (const ui::PopupMenu::Item& item : form->WorkMenu().Items())
+    shown.push_back(item.Caption.empty() ? "-" : item.Caption + "|" + item.ShortcutText);
+  EXPECT_EQ(shown, expected);
+  EXPECT_EQ(expected.front(), "New game|Ctrl+N");
+  EXPECT_EQ(expected.back(), "Analyze words list|");
+
+  // A menu item runs its row's command.
+  ASSERT_TRUE(form->WorkMenu().Invoke("New game"));
+  EXPECT_TRUE(Game().BoardVisible());
+  // The buttons are enabled exactly when their rows say so.
+  StartGame("CAB....");
+  const TCommandTable& table = form->CommandTable();
+  EXPECT_FALSE(form->Controls().PutWordButton.Enabled());
+  DragStockToCell(0, 3, 3);
+  DragStockToCell(1, 4, 3);
+  EXPECT_TRUE(table.IsEnabled(TCommandId::PutWord, Game().ViewModel()));
+  EXPECT_TRUE(form->Controls().PutWordButton.Enabled());
+  EXPECT_TRUE(form->Controls().PutFlippedWordButton.Enabled());
+  EXPECT_EQ(form->Controls().NewStockLettersButton.Enabled(),
+            table.IsEnabled(TCommandId::NewStockLetters, Game().ViewModel()));
+}
+
 TEST_F(MainWindowTest, KeysReachTheWindowBeforeTheFocusedControl) {
   ::SetForegroundWindow(form->Handle());
   form->Controls().ColumnsCountComboBox.Focus();
