@@ -184,11 +184,11 @@ bool TDictionary::AddWordsToUnreadFile(const std::string& path) {
   frame.Run([&] {
     // The file is read again now; while it still cannot be read nothing is
     // written and the new words wait for the next save.
-    Platform& platform = GetPlatform();
     std::string content;
-    platform.SetLastError(0);
-    if (!platform.ReadFileBytes(path, content))
-      return frame.Raise(__LINE__, "Failed to read words list.", path, "", platform.GetLastError());
+    if (!TWordsList::ReadFileText(path, content)) {
+      frame.Adopt();
+      return;
+    }
     TWordsList onDisk;
     onDisk.SetText(content);
     // The file's own bytes stay as they are; only missing words are added.

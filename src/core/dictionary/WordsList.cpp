@@ -22,19 +22,24 @@ void TWordsList::SetText(const std::string& text) {
   index_.Build(entries_);
 }
 
-bool TWordsList::LoadFromFile(const std::string& path) {
-  bool loaded = false;
+bool TWordsList::ReadFileText(const std::string& path, std::string& content) {
+  bool read = false;
   StatusFrame frame(VB_HERE, "TWordsList::LoadFromFile");
   frame.Run([&] {
     Platform& platform = GetPlatform();
-    std::string content;
     platform.SetLastError(0);
     if (!platform.ReadFileBytes(path, content))
       return frame.Raise(__LINE__, "Failed to read words list.", path, "", platform.GetLastError());
-    SetText(content);
-    loaded = true;
+    read = true;
   }, __LINE__);
-  return loaded;
+  return read;
+}
+
+bool TWordsList::LoadFromFile(const std::string& path) {
+  std::string content;
+  if (!ReadFileText(path, content)) return false;
+  SetText(content);
+  return true;
 }
 
 std::string TWordsList::Text() const {

@@ -19,6 +19,8 @@ class TWordsList {
   // file's lines; on failure raises "Failed to read words list." and keeps the
   // entries as they were.
   bool LoadFromFile(const std::string& path);
+  // The file's bytes, read in the same frame and with the same failure as LoadFromFile.
+  static bool ReadFileText(const std::string& path, std::string& content);
   // Every entry followed by CR LF.
   std::string Text() const;
 

@@ -170,9 +170,9 @@ bool PortablePlatform::ReadFileBytes(const std::string& path, std::string& conte
   return true;
 }
 
-bool PortablePlatform::WriteFileBytes(const std::string& path, const std::string& content) {
+bool PortablePlatform::WriteWithMode(const std::string& path, const std::string& content, std::ios::openmode mode) {
   errno = 0;
-  std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
+  std::ofstream out(NativePath(path), std::ios::binary | mode);
   if (out) out.write(content.data(), static_cast<std::streamsize>(content.size()));
   if (out) out.close();
   if (!out) {
@@ -182,16 +182,12 @@ bool PortablePlatform::WriteFileBytes(const std::string& path, const std::string
   return true;
 }
 
+bool PortablePlatform::WriteFileBytes(const std::string& path, const std::string& content) {
+  return WriteWithMode(path, content, std::ios::trunc);
+}
+
 bool PortablePlatform::AppendFileBytes(const std::string& path, const std::string& content) {
-  errno = 0;
-  std::ofstream out(NativePath(path), std::ios::binary | std::ios::app);
-  if (out) out.write(content.data(), static_cast<std::streamsize>(content.size()));
-  if (out) out.close();
-  if (!out) {
-    lastError_ = ErrorFromErrno(errno ? errno : EACCES);
-    return false;
-  }
-  return true;
+  return WriteWithMode(path, content, std::ios::app);
 }
 
 bool PortablePlatform::FileByteSize(const std::string& path, std::uint64_t& size) {

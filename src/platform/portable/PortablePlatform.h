@@ -2,6 +2,8 @@
 // The platform of the native (non-Windows) build: enough for the core and its
 // tests. Paths in the program's form (backslashes) are mapped to '/' for the
 // file system, and the program path is given back with backslashes.
+#include <ios>
+
 #include "core/base/Platform.h"
 
 namespace vb {
@@ -41,6 +43,7 @@ class PortablePlatform : public Platform {
   static std::string NativePath(const std::string& path);
 
  private:
+  bool WriteWithMode(const std::string& path, const std::string& content, std::ios::openmode mode);
   std::uint32_t lastError_ = 0;
   std::string clipboard_;
 };

@@ -152,33 +152,30 @@ bool Win32Platform::ReadFileBytes(const std::string& path, std::string& content)
   return true;
 }
 
-bool Win32Platform::WriteFileBytes(const std::string& path, const std::string& content) {
-  FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-  if (!file) return false;
+namespace {
+// Writes every byte and waits until they are on the disk.
+bool WriteAllAndFlush(HANDLE file, const std::string& content) {
   std::size_t at = 0;
   while (at < content.size()) {
     DWORD done = 0;
-    if (!::WriteFile(file.get(), content.data() + at, static_cast<DWORD>(content.size() - at), &done, nullptr))
-      return false;
+    if (!::WriteFile(file, content.data() + at, static_cast<DWORD>(content.size() - at), &done, nullptr)) return false;
     at += done;
   }
-  return ::FlushFileBuffers(file.get()) != FALSE;
+  return ::FlushFileBuffers(file) != FALSE;
+}
+}  // namespace
+
+bool Win32Platform::WriteFileBytes(const std::string& path, const std::string& content) {
+  FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+  return file && WriteAllAndFlush(file.get(), content);
 }
 
 bool Win32Platform::AppendFileBytes(const std::string& path, const std::string& content) {
   // Append-only access: the bytes already in the file cannot be touched.
   FileHandle file(::CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
-  std::size_t at = 0;
-  while (at < content.size()) {
-    DWORD done = 0;
-    if (!::WriteFile(file.get(), content.data() + at, static_cast<DWORD>(content.size() - at), &done, nullptr))
-      return false;
-    at += done;
-  }
-  return ::FlushFileBuffers(file.get()) != FALSE;
+  return file && WriteAllAndFlush(file.get(), content);
 }
 
 bool Win32Platform::FileByteSize(const std::string& path, std::uint64_t& size) {
