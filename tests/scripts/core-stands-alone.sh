@@ -18,6 +18,7 @@ declare -A allowed=(
   [help]="base text" [dictionary]="base text errors input store"
   [game]="base text errors input store dictionary"
   [files]="base text errors input store dictionary game"
+  [coach]="base text errors input store dictionary game"
   [presenter]="base text errors input store dictionary game files help"
 )
 for dir in "$src"/src/core/*/; do
