@@ -3,8 +3,8 @@
 # plain word-list packages: each words list holds the words of 2 to 15 letters
 # spelled only with its dictionary's letters (no proper nouns or abbreviations),
 # upper case, in code page 1252, sorted, one per line with CR LF. The copyright
-# notice of each list and the licence texts it refers to are copied beside it;
-# only lists whose licence allows redistribution are used.
+# notice of each list and the licence texts it refers to are copied beside it
+# (UTF-8, CR LF); only lists whose licence allows redistribution are used.
 # Usage: tools/make-dictionaries.sh [--check]   (--check: compare, write nothing)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -148,7 +148,8 @@ def copyright_text(name, package):
     for path in licence_files(notice):
         with open(path, encoding="utf-8") as f:
             text += f"\n\n==== {os.path.basename(path)} ====\n\n" + f.read()
-    return text.encode("utf-8")
+    # CR LF, so that every Windows editor shows the lines.
+    return text.replace("\r\n", "\n").replace("\n", "\r\n").encode("utf-8")
 
 
 def vbd_text(name, alphabet, length_scores):

@@ -84,6 +84,11 @@ TEST(ShippedDictionaries, TenOrMoreShipEachWithItsWordsListAndLicence) {
     const std::string notice = test::ReadTextFile(ShippedFolder() + name + "-copyright.txt");
     EXPECT_EQ(notice.rfind("The words list " + name + ".txt was made from the Debian package ", 0), 0u) << name;
     EXPECT_NE(notice.find("opyright"), std::string::npos) << name;
+    // CR LF, for every Windows editor.
+    std::size_t lineFeeds = std::count(notice.begin(), notice.end(), '\n');
+    std::size_t crLfs = 0;
+    for (std::size_t at = notice.find("\r\n"); at != std::string::npos; at = notice.find("\r\n", at + 2)) ++crLfs;
+    EXPECT_EQ(crLfs, lineFeeds) << name;
   }
   // Every list has its licence, and nothing else ships in the folder.
   const std::vector<std::string> files = test::FileNamesIn(ShippedFolder());
