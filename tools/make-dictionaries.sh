@@ -175,7 +175,7 @@ def emit(path, content):
         f.write(content)
 
 
-reference = None
+reference = None  # English's mean letter score; English comes first
 for name, source, encoding, package, capitals, alphabet in DICTIONARIES:
     assert len(alphabet) <= 40 and len(set(alphabet)) == len(alphabet), name
     words = read_words(source, encoding, capitals, alphabet)
