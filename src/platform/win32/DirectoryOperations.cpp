@@ -29,16 +29,6 @@ bool SkipDotEntries(HANDLE search, WIN32_FIND_DATAA& entry) {
   return true;
 }
 
-// False when the last component of a folder path cannot name a folder: a
-// drive name below another folder, or a name with wildcard characters.
-bool IsValidFolderPath(std::string path) {
-  if (!path.empty() && path.back() == '\\') path.pop_back();
-  const std::size_t cut = path.find_last_of('\\');
-  if (cut == std::string::npos) return true;  // a drive or a name relative to the current folder
-  const std::string name = path.substr(cut + 1);
-  return name.find(':') == std::string::npos && !HasInvalidNameCharacter(name);
-}
-
 void RemoveFolderIgnoringFailure(const std::string& directory) {
   ClearReadOnly(directory);
   ::RemoveDirectoryA(directory.c_str());
@@ -50,6 +40,14 @@ void DeleteFileIgnoringFailure(const std::string& path) {
 }
 
 }  // namespace
+
+bool IsValidFolderPath(std::string path) {
+  if (!path.empty() && path.back() == '\\') path.pop_back();
+  const std::size_t cut = path.find_last_of('\\');
+  if (cut == std::string::npos) return true;  // a drive or a name relative to the current folder
+  const std::string name = path.substr(cut + 1);
+  return name.find(':') == std::string::npos && !HasInvalidNameCharacter(name);
+}
 
 void PrepareTargetFile(const std::string& oldName, const std::string& newName, bool replace) {
   if (replace && !IsSameFile(oldName, newName) && PathExists(newName)) DeleteFileIgnoringFailure(newName);

@@ -5,6 +5,10 @@
 
 namespace vb {
 
+// False when the last component of a folder path cannot name a folder: a
+// drive name below another folder, or a name with wildcard characters.
+bool IsValidFolderPath(std::string path);
+
 // With `replace`, removes an existing `newName` (even read-only) unless it is
 // the same file as `oldName`.
 void PrepareTargetFile(const std::string& oldName, const std::string& newName, bool replace);
