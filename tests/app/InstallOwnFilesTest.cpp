@@ -183,7 +183,8 @@ TEST_F(Installer, NothingBehindALinkInTheInstallationIsDeleted) {
   WriteTextFile(elsewhere + "\\English.vbd", "another dictionary");
   // The games folder is a link to elsewhere, and the record says the
   // dictionaries are there too.
-  if (!test::MakeFolderLink(target + "VorbelleGames", elsewhere)) GTEST_SKIP() << "folder links cannot be made here";
+  test::ScopedFolderLink games(target + "VorbelleGames", elsewhere);
+  if (!games.Made()) GTEST_SKIP() << "folder links cannot be made here";
   std::string record = ReadTextFile(target + kInstallRecordName);
   WriteTextFile(target + kInstallRecordName, record + "File=VorbelleGames\\English.vbd\r\nMadeFolder=VorbelleGames\r\n");
 

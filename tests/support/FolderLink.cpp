@@ -42,25 +42,44 @@ bool RunAndWait(std::string commandLine, const std::string& folder) {
   return true;
 }
 
-}  // namespace
+// The host's program is started in the link's folder: wine hands it its
+// arguments split at blanks, whatever the quotes say.
+bool RunInFolderOf(const std::string& path, const std::string& command) {
+  const std::size_t cut = path.find_last_of('\\');
+  const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+  if (cut == std::string::npos || name.find(' ') != std::string::npos) return false;
+  return RunAndWait(command + " " + name, path.substr(0, cut));
+}
 
 bool MakeFolderLink(const std::string& link, const std::string& target) {
-  if (::CreateSymbolicLinkA(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) && IsLink(link)) return true;
-  ::RemoveDirectoryA(link.c_str());
-  // The host's program is started in the link's folder: wine hands it its
-  // arguments split at blanks, whatever the quotes say.
-  const std::size_t cut = link.find_last_of('\\');
+  const bool underWine = !UnixPathOf(target).empty();
+  if (!underWine)
+    return ::CreateSymbolicLinkA(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) && IsLink(link);
   const std::string unixTarget = UnixPathOf(target);
-  if (cut == std::string::npos || unixTarget.empty() || unixTarget.find(' ') != std::string::npos) return false;
-  const std::string name = link.substr(cut + 1);
-  if (name.find(' ') != std::string::npos) return false;
-  const bool ran = RunAndWait("Z:\\bin\\ln -s " + unixTarget + " " + name, link.substr(0, cut));
+  if (unixTarget.empty() || unixTarget.find(' ') != std::string::npos) return false;
+  const bool ran = RunInFolderOf(link, "Z:\\bin\\ln -s " + unixTarget);
   // Wine may report the host's program as ended before it has run.
   for (int waited = 0; ran && waited < 5000; waited += 50) {
     if (IsLink(link)) return true;
     ::Sleep(50);
   }
   return false;
+}
+
+}  // namespace
+
+ScopedFolderLink::ScopedFolderLink(const std::string& link, const std::string& target)
+    : link_(link), made_(MakeFolderLink(link, target)) {}
+
+ScopedFolderLink::~ScopedFolderLink() {
+  if (!made_ || !IsLink(link_)) return;
+  // Wine removes an empty folder that a link points to instead of the link.
+  if (UnixPathOf(link_).empty()) {
+    ::RemoveDirectoryA(link_.c_str());
+    return;
+  }
+  RunInFolderOf(link_, "Z:\\bin\\rm -f");
+  for (int waited = 0; waited < 5000 && IsLink(link_); waited += 50) ::Sleep(50);
 }
 
 }  // namespace vb::test

@@ -7,6 +7,7 @@
 #include "core/StatusFrame.h"
 #include "platform/win32/FileTests.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/ReparsePoints.h"
 
 namespace vb {
 
@@ -66,8 +67,14 @@ bool MyRenameFile(const std::string& oldName, const std::string& newName, bool r
 }
 
 void DeleteDirectoryNoErrors(const std::string& directory) {
+  bool isLink = false;
   StatusFrame frame(VB_HERE, "DeleteDirectoryNoErrors");
   frame.Run([&] {
+    // A folder that is itself a link is left alone, never emptied.
+    if (IsReparsePoint(directory)) {
+      isLink = true;
+      return;
+    }
     const std::string folder = AddPathDelimiter(directory);
     WIN32_FIND_DATAA entry;
     ::SetLastError(0);
@@ -77,11 +84,11 @@ void DeleteDirectoryNoErrors(const std::string& directory) {
     } else if (SkipDotEntries(search.get(), entry)) {
       do {
         const std::string path = folder + entry.cFileName;
-        if (IsLinkedDirectory(entry))
-          RemoveFolderIgnoringFailure(path);  // the link goes; what it points to stays
-        else if (IsDirectoryEntry(entry))
+        // A linked folder is left as it is: removing it could remove what
+        // it points to on a file system that follows the link.
+        if (IsDirectoryEntry(entry) && !IsLinkedDirectory(entry))
           DeleteDirectoryNoErrors(path);
-        else
+        else if (!IsDirectoryEntry(entry))
           DeleteFileIgnoringFailure(path);
         ::SetLastError(0);
         if (!::FindNextFileA(search.get(), &entry)) {
@@ -92,7 +99,7 @@ void DeleteDirectoryNoErrors(const std::string& directory) {
     }
   }, __LINE__);
   // The folder itself goes last, once its listing is closed.
-  RemoveFolderIgnoringFailure(directory);
+  if (!isLink) RemoveFolderIgnoringFailure(directory);
 }
 
 namespace {
@@ -130,9 +137,10 @@ void CopyDeleteLevel(const std::string& source, const std::string& destination, 
       const std::string to = destinationFolder + entry.cFileName;
       if (IsDirectoryEntry(entry)) {
         if (!excluded.empty() && IsSameFile(from, excluded)) continue;
-        if (!copy && IsLinkedDirectory(entry)) continue;  // never empty what a link points to
+        if (IsLinkedDirectory(entry)) continue;  // never copy or empty what a link points to
         CopyDeleteLevel(from, to, copy, excluded);
       } else if (copy) {
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;  // a link's target is not ours
         ClearReadOnly(to);
         ::CopyFileA(from.c_str(), to.c_str(), FALSE);
       } else {

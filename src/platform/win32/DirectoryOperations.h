@@ -16,7 +16,8 @@ void PrepareTargetFile(const std::string& oldName, const std::string& newName, b
 bool MyRenameFile(const std::string& oldName, const std::string& newName, bool replace);
 
 // Deletes a folder tree as far as possible: files in use and the folders that
-// hold them stay. Linked folders (junctions) are unlinked, never emptied.
+// hold them stay. Linked folders (junctions, symbolic links) are left as they
+// are, never emptied.
 void DeleteDirectoryNoErrors(const std::string& directory);
 
 // Copies the folder tree `source` into `destination` (`copy`), or moves it by
