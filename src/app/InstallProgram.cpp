@@ -116,18 +116,10 @@ void InstallProgram(const std::string& programName, const std::string& installTo
       return ShowWarningText("The directory \"" + paths.Target +
                              "\" belongs to the system or holds the files of many programs; the program will not "
                              "be installed in it. Choose another directory.");
-    switch (EnsureRightsFor(NearestExistingFolder(paths.Target))) {
-      case RightsOutcome::Enough:
-        break;
-      case RightsOutcome::Declined:
-        return ShowWarningText("The program cannot be installed in directory \"" + paths.Target +
-                               "\" without administrator rights, which were not given. Nothing was installed.");
-      case RightsOutcome::Restarted:
-        return;
-      case RightsOutcome::Failed:
-        frame.Adopt();
-        return;
-    }
+    if (MustStopForRights(NearestExistingFolder(paths.Target),
+                          "The program cannot be installed in directory \"" + paths.Target +
+                              "\" without administrator rights, which were not given. Nothing was installed."))
+      return (void)frame.Adopt();
     if (!AskYesNo("Install the program in directory \"" + paths.Target + "\"?")) return;
 
     InstallRecord earlier;

@@ -1,6 +1,7 @@
 #include "app/InstallRights.h"
 
 #include "app/InstallSteps.h"
+#include "core/MessageBoxes.h"
 #include "core/StatusFrame.h"
 #include "platform/win32/Instance.h"
 
@@ -35,6 +36,12 @@ RightsOutcome EnsureRightsFor(const std::string& folder) {
     }
   }, __LINE__);
   return outcome;
+}
+
+bool MustStopForRights(const std::string& folder, const std::string& refusalText) {
+  const RightsOutcome outcome = EnsureRightsFor(folder);
+  if (outcome == RightsOutcome::Declined) ShowWarningText(refusalText);
+  return outcome != RightsOutcome::Enough;
 }
 
 }  // namespace vb

@@ -19,5 +19,9 @@ enum class RightsOutcome {
 // Decides for `folder` (the nearest existing folder the work writes to) and
 // starts the elevated copy with this run's arguments when needed.
 RightsOutcome EnsureRightsFor(const std::string& folder);
+// EnsureRightsFor, then true when the work must not go on in this run: an
+// elevated copy carries on, or the user refused (then `refusalText` is shown),
+// or the copy could not be started (the failure is left in GlobalFunStat).
+bool MustStopForRights(const std::string& folder, const std::string& refusalText);
 
 }  // namespace vb

@@ -46,18 +46,10 @@ void UninstallProgram(const std::string& programName, const std::string& directo
     if (directory.empty()) return frame.Raise(__LINE__, "Uninstallation directory is empty.");
     if (IsProtectedFolder(directory))
       return frame.Raise(__LINE__, "This directory holds more than the program and will not be deleted.", directory);
-    switch (EnsureRightsFor(directory)) {
-      case RightsOutcome::Enough:
-        break;
-      case RightsOutcome::Declined:
-        return ShowWarningText("The program cannot be uninstalled from directory \"" + directory +
-                               "\" without administrator rights, which were not given. Nothing was deleted.");
-      case RightsOutcome::Restarted:
-        return;
-      case RightsOutcome::Failed:
-        frame.Adopt();
-        return;
-    }
+    if (MustStopForRights(directory, "The program cannot be uninstalled from directory \"" + directory +
+                                         "\" without administrator rights, which were not given. Nothing was "
+                                         "deleted."))
+      return (void)frame.Adopt();
 
     InstallationToRemove installation;
     installation.Folder = directory;

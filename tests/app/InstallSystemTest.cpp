@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/InstallerFixture.h"
 #include "app/SystemTestSupport.h"
 #include "core/InstallRecord.h"
 #include "core/Paths.h"
@@ -180,17 +181,7 @@ bool WaitUntilNoCopyRuns() {
   return false;
 }
 
-std::string RegistryValue(const char* name) {
-  RegistryKey key;
-  const std::string path = std::string(kUninstallKeyPath) + "Vorbelle";
-  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
-    return "<no entry>";
-  char value[1024] = "";
-  DWORD size = sizeof value;
-  if (::RegQueryValueExA(key.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS)
-    return "<no value>";
-  return value;
-}
+std::string RegistryValue(const char* name) { return test::UninstallEntryValue("Vorbelle", name); }
 
 bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 

@@ -32,12 +32,12 @@ void WriteDistributionList(const std::string& dist, const std::vector<std::strin
   WriteTextFile(dist + kDistributionListName, FormatDistributionList(files));
 }
 
-std::string RegistryValue(const char* name) {
+std::string UninstallEntryValue(const std::string& entry, const char* name) {
   RegistryKey key;
-  const std::string path = std::string(kUninstallKeyPath) + kName;
+  const std::string path = std::string(kUninstallKeyPath) + entry;
   if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
     return "<no entry>";
-  char value[512] = "";
+  char value[1024] = "";
   DWORD size = sizeof value;
   if (::RegQueryValueExA(key.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS)
     return "<no value>";

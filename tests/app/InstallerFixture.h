@@ -47,8 +47,10 @@ class TestInstallerSystem : public InstallerSystem {
 };
 
 void WriteDistributionList(const std::string& dist, const std::vector<std::string>& files);
-// A value of the test program's uninstall entry, "<no entry>" or "<no value>".
-std::string RegistryValue(const char* name);
+// A value of an uninstall entry, "<no entry>" or "<no value>".
+std::string UninstallEntryValue(const std::string& entry, const char* name);
+// A value of the test program's uninstall entry.
+inline std::string RegistryValue(const char* name) { return UninstallEntryValue(kName, name); }
 // The names in a folder, "" when it is missing.
 std::vector<std::string> NamesIn(const std::string& folder);
 
