@@ -12,10 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "core/LetterStatistics.h"
-#include "core/Platform.h"
-#include "core/TextLines.h"
-#include "core/WordsList.h"
+#include "core/dictionary/LetterStatistics.h"
+#include "core/base/Platform.h"
+#include "platform/DefaultPlatform.h"
+#include "core/text/TextLines.h"
+#include "core/dictionary/WordsList.h"
 
 namespace vb {
 namespace {
@@ -141,6 +142,7 @@ void PrintSummary(bool smoke) {
 }  // namespace vb
 
 int main(int argc, char** argv) {
+  vb::SetPlatform(&vb::DefaultPlatform());
   bool smoke = false;
   std::vector<char*> arguments;
   for (int i = 0; i < argc; ++i) {

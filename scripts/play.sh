@@ -13,14 +13,7 @@ cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmak
 cmake --build build/win32 -j "$(nproc)" --target Vorbelle
 
 stage="$root/build/play/Vorbelle"
-mkdir -p "$stage"
-cp build/win32/Vorbelle.exe "$stage/"
-# Shipped data: only files that are newer than the staged ones, so a words list
-# that grew during play is kept.
-shopt -s nullglob
-for item in data/*; do
-  cp -ru --preserve=timestamps "$item" "$stage/"
-done
+scripts/stage-program.sh build/win32/Vorbelle.exe "$stage"
 
 export VB_WINE_ROOT="$root/build/play/wine"
 source scripts/wine-env.sh

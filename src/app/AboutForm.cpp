@@ -1,7 +1,8 @@
 #include "app/AboutForm.h"
 
-#include "core/ProgramPaths.h"
-#include "core/StatusFrame.h"
+#include "core/base/ProgramPaths.h"
+#include "core/errors/StatusFrame.h"
+#include "platform/win32/ModalOwner.h"
 #include "platform/win32/RunFile.h"
 #include "ui/Application.h"
 #include "ui/CentredLabel.h"
@@ -68,8 +69,7 @@ void TAboutForm::SetProgramInfo(const std::string& name, const std::string& vers
 void TAboutForm::Dialog() {
   StatusFrame frame(VB_HERE, "TAboutForm::Dialog", "Failed to show the \"About\" dialog.");
   frame.Run([&] {
-    ui::Form* main = ui::Application::MainForm();
-    ShowModal(main ? main->Handle() : nullptr);
+    ShowModal(FindModalOwner());
   }, __LINE__);
 }
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "core/Board.h"
+#include "core/game/Board.h"
 #include "ui/Gdi.h"
 
 namespace vb {

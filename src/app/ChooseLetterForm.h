@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "core/LetterStatistics.h"
+#include "core/dictionary/LetterStatistics.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/Label.h"

@@ -1,10 +1,11 @@
 #include "app/ErrorForm.h"
 
 #include "app/HelpViewer.h"
-#include "core/ErrorLog.h"
-#include "core/HelpFile.h"
-#include "core/MessageBoxes.h"
-#include "core/Terminate.h"
+#include "core/store/ErrorLog.h"
+#include "core/help/HelpFile.h"
+#include "core/errors/MessageBoxes.h"
+#include "core/errors/Terminate.h"
+#include "platform/win32/ModalOwner.h"
 #include "ui/Application.h"
 
 namespace vb {
@@ -70,9 +71,8 @@ bool TErrorForm::Dialog(const std::string& caption, const std::string& failureTe
   int result = ui::ModalCancel;
   try {
     ::PostMessageA(Handle(), kShownMessage, 0, 0);
-    ui::Form* main = ui::Application::MainForm();
-    HWND owner = main && main != this && ::IsWindow(main->Handle()) ? main->Handle() : nullptr;
-    result = ShowModal(owner);
+    // The window the failure happened in (the About box, say), not always the main window.
+    result = ShowModal(FindModalOwner());
   } catch (...) {
     // Nothing may escape the error dialog.
   }

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "core/ErrorDialogSeam.h"
+#include "core/errors/ErrorDialogSeam.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/Paths.h"
+#include "core/base/Paths.h"
 
 namespace vb {
 
@@ -20,7 +20,6 @@ std::string DialogFilterText(const std::string& filter) {
 void SplitDialogFileName(const std::string& fileName, std::string& folder, std::string& name) {
   folder = GetPathPart(fileName);
   name = GetNamePart(fileName);
-  if (name.find_first_of("*?") != std::string::npos) name.clear();
 }
 
 bool TWin32FileDialogs::ExecuteOpen(TFileDialog& dialog) { return Execute(dialog, false); }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/FileDialogSeam.h"
+#include "core/files/FileDialogSeam.h"
 
 namespace vb {
 
@@ -23,8 +23,9 @@ class TWin32FileDialogs : public TFileDialogs {
 
 // "a|b|c|d" as the dialogs want it: "a\0b\0c\0d\0\0".
 std::string DialogFilterText(const std::string& filter);
-// The folder the dialog opens in and the name it proposes. A name holding a
-// wildcard (the start value "...\VorbelleGames\*.vbg") proposes no name.
+// The folder the dialog opens in and the name it shows: the last game's name,
+// or the pattern of the start value "...\VorbelleGames\*.vbg", which the
+// dialog takes as a filter until the player types a name.
 void SplitDialogFileName(const std::string& fileName, std::string& folder, std::string& name);
 
 }  // namespace vb

@@ -1,7 +1,7 @@
 #include "app/HelpViewer.h"
 
-#include "core/ProgramIdentity.h"
-#include "core/MessageBoxes.h"
+#include "core/base/ProgramIdentity.h"
+#include "core/errors/MessageBoxes.h"
 
 namespace vb {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "core/HelpFile.h"
+#include "core/help/HelpFile.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"

@@ -1,7 +1,7 @@
 #include "app/InstallMode.h"
 
-#include "core/Paths.h"
-#include "core/ProgramPaths.h"
+#include "core/base/Paths.h"
+#include "core/base/ProgramPaths.h"
 
 namespace vb {
 

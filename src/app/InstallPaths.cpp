@@ -1,7 +1,7 @@
 #include "app/InstallPaths.h"
 
-#include "core/Paths.h"
-#include "core/Platform.h"
+#include "core/base/Paths.h"
+#include "core/base/Platform.h"
 
 namespace vb {
 

@@ -2,7 +2,7 @@
 
 #include "app/InstallPaths.h"
 #include "app/InstallSteps.h"
-#include "core/Paths.h"
+#include "core/base/Paths.h"
 #include "platform/win32/FileTests.h"
 #include "platform/win32/FolderIdentity.h"
 

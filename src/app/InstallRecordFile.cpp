@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "core/ErrorLog.h"
-#include "core/Paths.h"
-#include "core/Platform.h"
-#include "core/SafeFileWrite.h"
+#include "core/store/ErrorLog.h"
+#include "core/base/Paths.h"
+#include "core/base/Platform.h"
+#include "core/store/SafeFileWrite.h"
 
 namespace vb {
 

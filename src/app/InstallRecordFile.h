@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/DistributionList.h"
-#include "core/InstallRecord.h"
+#include "core/store/DistributionList.h"
+#include "core/store/InstallRecord.h"
 
 namespace vb {
 

@@ -1,8 +1,8 @@
 #include "app/InstallRights.h"
 
 #include "app/InstallSteps.h"
-#include "core/MessageBoxes.h"
-#include "core/StatusFrame.h"
+#include "core/errors/MessageBoxes.h"
+#include "core/errors/StatusFrame.h"
 #include "platform/win32/Instance.h"
 
 namespace vb {

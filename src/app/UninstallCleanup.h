@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/InstallRecord.h"
+#include "core/store/InstallRecord.h"
 
 namespace vb {
 

@@ -4,19 +4,21 @@
 
 #include "app/AboutForm.h"
 #include "app/ChooseLetterForm.h"
+#include "platform/DefaultPlatform.h"
 #include "app/ErrorForm.h"
 #include "app/InstallForm.h"
 #include "app/InstallMode.h"
-#include "core/ProgramIdentity.h"
+#include "core/base/ProgramIdentity.h"
 #include "app/VorbelleForm.h"
-#include "core/StatusFrame.h"
+#include "core/errors/StatusFrame.h"
 #include "platform/win32/Elevation.h"
 #include "platform/win32/Instance.h"
 #include "ui/Application.h"
+#include "ui/Window.h"
 
 namespace {
-// Runs before WinMain and after it returns.
-vb::ProcessInitialisation processInitialisation;
+// Runs before WinMain and after it returns; hands the core the system's platform.
+vb::ProcessInitialisation processInitialisation(vb::DefaultPlatform());
 
 // The game's windows live for the whole run; the main window is created first.
 void RunGame(vb::TErrorForm& errorForm, int showCommand) {
@@ -34,7 +36,7 @@ void RunGame(vb::TErrorForm& errorForm, int showCommand) {
   mainForm.OnShowAbout = [&aboutForm] { aboutForm.Dialog(); };
   mainForm.SetChooseLetterForm(&chooseLetterForm);
   mainForm.BeforeRun();
-  mainForm.Show(mainForm.FullScreenCheckBox.Checked() ? SW_SHOWMAXIMIZED : showCommand);
+  mainForm.Show(mainForm.Controls().FullScreenCheckBox.Checked() ? SW_SHOWMAXIMIZED : showCommand);
   ui::Application::Run();
   ui::Application::SetMainForm(nullptr);
 }
@@ -62,6 +64,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     if (IsAnotherInstanceRunning(kProgramName)) return;
     ui::Application::Initialize();
     ui::Application::SetTitle(kProgramName);
+    // An exception that escapes a window's handling is reported like any failure.
+    ui::Window::SetExceptionHandler(&TFunStatContext::OnApplicationException);
     if (IsInstallerMode()) {
       RunInstaller(errorForm, showCommand);
     } else {

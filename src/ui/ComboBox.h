@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Utilities.h"
+#include "core/input/Utilities.h"
 #include "ui/Window.h"
 
 namespace vb::ui {

@@ -30,6 +30,7 @@ bool DragManager::Begin(Window& source) {
   source_ = &source;
   sourceHandle_ = source.Handle();
   activeDrag = this;
+  Window::SetMessageFilter(&DragManager::Filter);
   ::SetCapture(sourceHandle_);
   POINT point{};
   ::GetCursorPos(&point);
@@ -47,7 +48,10 @@ void DragManager::Finish() {
   // Cleared first: releasing the capture sends WM_CAPTURECHANGED back here.
   source_ = nullptr;
   sourceHandle_ = nullptr;
-  if (activeDrag == this) activeDrag = nullptr;
+  if (activeDrag == this) {
+    activeDrag = nullptr;
+    Window::SetMessageFilter(nullptr);
+  }
   if (::GetCapture() == captured) ::ReleaseCapture();
   ShowCursorShape(CursorShape::Default);
 }

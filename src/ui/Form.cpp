@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include "platform/win32/ModalOwner.h"
 #include "ui/Application.h"
 
 namespace vb::ui {
@@ -74,6 +75,10 @@ void Form::CentreOn(HWND owner) {
 
 int Form::ShowModal(HWND owner) {
   if (modalRunning_) return ModalNone;
+  // An owner that is itself behind a modal window would get the activation
+  // back while disabled; the window in front of it owns this form instead.
+  if (!CanOwnModal(owner) || owner == Handle()) owner = FindModalOwner();
+  if (owner == Handle()) owner = nullptr;
   modalRunning_ = true;
   modalResult_ = ModalNone;
   // Owned by the caller's window for the time it is shown: stays in front of it.

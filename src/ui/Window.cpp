@@ -4,8 +4,6 @@
 
 #include <exception>
 
-#include "core/FunStat.h"
-#include "ui/DragManager.h"
 
 namespace vb::ui {
 
@@ -118,16 +116,33 @@ LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
+namespace {
+Window::MessageFilter messageFilter = nullptr;
+Window::ExceptionHandler exceptionHandler = nullptr;
+
+void ReportEscapedException(const std::string& message) {
+  if (!exceptionHandler) return;
+  try {
+    exceptionHandler(message);
+  } catch (...) {
+    // Nothing may leave the window procedure.
+  }
+}
+}  // namespace
+
+void Window::SetMessageFilter(MessageFilter filter) { messageFilter = filter; }
+void Window::SetExceptionHandler(ExceptionHandler handler) { exceptionHandler = handler; }
+
 LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = hwnd_;
   LRESULT result = 0;
   try {
-    if (DragManager::Filter(hwnd, message, wParam, lParam)) return 0;
+    if (messageFilter && messageFilter(hwnd, message, wParam, lParam)) return 0;
     result = HandleMessage(message, wParam, lParam);
   } catch (const std::exception& e) {
-    TFunStatContext::OnApplicationException(e.what());
+    ReportEscapedException(e.what());
   } catch (...) {
-    TFunStatContext::OnApplicationException("Unhandled generic exception.");
+    ReportEscapedException("Unhandled generic exception.");
   }
   if (message == WM_NCDESTROY && hwnd_ == hwnd) Detach();
   return result;

@@ -12,7 +12,7 @@
 #include <functional>
 #include <string>
 
-#include "core/Utilities.h"
+#include "core/input/Utilities.h"
 #include "ui/Dpi.h"
 
 namespace vb::ui {
@@ -41,6 +41,16 @@ class Window {
   HWND Handle() const { return hwnd_; }
   // The object of a window of this program, or nullptr.
   static Window* FromHandle(HWND hwnd);
+
+  // Sees every message of every window first; true uses the message up (a
+  // running drag takes the mouse this way). One at a time; null for none.
+  using MessageFilter = bool (*)(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static void SetMessageFilter(MessageFilter filter);
+  // Gets the text of an exception that escaped a window's handling (the program
+  // reports it); without one the exception is dropped, as it must never leave
+  // the window procedure.
+  using ExceptionHandler = void (*)(const std::string& message);
+  static void SetExceptionHandler(ExceptionHandler handler);
 
   // Bounds in design pixels within the parent (scaled to the DPI).
   void SetBounds(const Bounds& designBounds);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/AboutForm.h"
-#include "core/FunStat.h"
+#include "core/errors/FunStat.h"
 #include "support/FakePlatform.h"
 #include "ui/Dpi.h"
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/ErrorForm.h"
-#include "core/FunStat.h"
-#include "core/StatusFrame.h"
+#include "core/errors/FunStat.h"
+#include "core/errors/StatusFrame.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 #include "ui/Application.h"

@@ -3,7 +3,7 @@
 // the real error dialog.
 #include "app/ErrorForm.h"
 #include "app/MainWindowFixture.h"
-#include "core/Paths.h"
+#include "core/base/Paths.h"
 
 namespace vb::test {
 namespace {
@@ -53,53 +53,53 @@ TEST_F(GameEndToEndTest, PlaySaveCloseStartAgainAndLoadTheLastGame) {
   DragStockToCell(0, 3, 5);
   DragStockToCell(1, 4, 5);
   DragStockToCell(2, 5, 5);
-  ASSERT_TRUE(form->PutWordButton.Enabled());
-  form->PutWordButton.Click();
-  EXPECT_EQ(form->ValidWordLabel.Text(), "Last word is in the words list: \"CAB\"");
+  ASSERT_TRUE(form->Controls().PutWordButton.Enabled());
+  form->Controls().PutWordButton.Click();
+  EXPECT_EQ(form->Controls().ValidWordLabel.Text(), "Last word is in the words list: \"CAB\"");
   EXPECT_FALSE(Cell(4, 5).Loose);
-  const std::int32_t afterCab = Game().Score;
+  const std::int32_t afterCab = Game().State.Score;
   EXPECT_GT(afterCab, 0);
 
   // D above and B below the fixed A read DAB downwards: flipped, BAD.
-  Game().Stock.SetLetter(0, 'D');
-  Game().Stock.SetLetter(1, 'B');
+  Game().State.Stock.SetLetter(0, 'D');
+  Game().State.Stock.SetLetter(1, 'B');
   DragStockToCell(0, 4, 4);
   DragStockToCell(1, 4, 6);
-  ASSERT_TRUE(form->PutFlippedWordButton.Enabled());
-  form->PutFlippedWordButton.Click();
-  EXPECT_EQ(form->ValidWordLabel.Text(), "Last word is in the words list: \"BAD\"");
-  EXPECT_GT(Game().Score, afterCab);
+  ASSERT_TRUE(form->Controls().PutFlippedWordButton.Enabled());
+  form->Controls().PutFlippedWordButton.Click();
+  EXPECT_EQ(form->Controls().ValidWordLabel.Text(), "Last word is in the words list: \"BAD\"");
+  EXPECT_GT(Game().State.Score, afterCab);
 
   // An unknown word is refused while unknown words are not allowed...
-  Game().Stock.SetLetter(0, 'E');
+  Game().State.Stock.SetLetter(0, 'E');
   DragStockToCell(0, 6, 5);
-  ClickCheckBox(form->AllowUnknownWordsCheckBox);
-  ASSERT_FALSE(Game().AllowUnknownWords);
-  const std::int32_t beforeCabe = Game().Score;
-  form->PutWordButton.Click();
-  EXPECT_EQ(form->ValidWordLabel.Text(), "Last word was NOT in the words list: \"CABE\"");
+  ClickCheckBox(form->Controls().AllowUnknownWordsCheckBox);
+  ASSERT_FALSE(Game().State.Settings.AllowUnknownWords);
+  const std::int32_t beforeCabe = Game().State.Score;
+  form->Controls().PutWordButton.Click();
+  EXPECT_EQ(form->Controls().ValidWordLabel.Text(), "Last word was NOT in the words list: \"CABE\"");
   EXPECT_TRUE(Cell(6, 5).Loose);
-  EXPECT_EQ(Game().Score, beforeCabe);
+  EXPECT_EQ(Game().State.Score, beforeCabe);
   // ...and put and added once they are.
-  ClickCheckBox(form->AllowUnknownWordsCheckBox);
-  form->PutWordButton.Click();
+  ClickCheckBox(form->Controls().AllowUnknownWordsCheckBox);
+  form->Controls().PutWordButton.Click();
   EXPECT_FALSE(Cell(6, 5).Loose);
-  EXPECT_GT(Game().Score, beforeCabe);
-  EXPECT_EQ(form->WordsInDictionaryLabel.Text(), "There are 5 words in the words list; new words.");
+  EXPECT_GT(Game().State.Score, beforeCabe);
+  EXPECT_EQ(form->Controls().WordsInDictionaryLabel.Text(), "There are 5 words in the words list; new words.");
 
   // One loose letter left that makes a word with the row: the put buttons are on.
-  Game().Stock.SetLetter(0, 'F');
+  Game().State.Stock.SetLetter(0, 'F');
   DragStockToCell(0, 7, 5);
-  ASSERT_TRUE(form->PutWordButton.Enabled());
-  Game().LetterChangesCount = 9;  // as if two had been spent
+  ASSERT_TRUE(form->Controls().PutWordButton.Enabled());
+  Game().State.LetterChangesCount = 9;  // as if two had been spent
 
   struct Saved {
     std::array<unsigned char, StockSize> stock;
     std::int32_t score, letterChanges;
   } saved{};
-  for (int slot = 0; slot < StockSize; ++slot) saved.stock[slot] = Game().Stock.Letter(slot);
-  saved.score = Game().Score;
-  saved.letterChanges = Game().LetterChangesCount;
+  for (int slot = 0; slot < StockSize; ++slot) saved.stock[slot] = Game().State.Stock.Letter(slot);
+  saved.score = Game().State.Score;
+  saved.letterChanges = Game().State.LetterChangesCount;
   std::vector<TBoardCell> cells;
   for (int row = 0; row < 15; ++row)
     for (int column = 0; column < 15; ++column) cells.push_back(Cell(column, row));
@@ -127,14 +127,14 @@ TEST_F(GameEndToEndTest, PlaySaveCloseStartAgainAndLoadTheLastGame) {
 
   // Start again: nothing on the board until Ctrl+Z loads the last game.
   StartProgramAgain();
-  EXPECT_FALSE(form->BoardPaintBox.Visible());
+  EXPECT_FALSE(form->Controls().BoardPaintBox.Visible());
   EXPECT_EQ(Game().LastGameFileName, path);
   form->FormKeyDown('Z', ShiftBit(CtrlKey));
   ASSERT_TRUE(errors.Shown.empty());
-  EXPECT_TRUE(form->BoardPaintBox.Visible());
-  for (int slot = 0; slot < StockSize; ++slot) EXPECT_EQ(Game().Stock.Letter(slot), saved.stock[slot]) << slot;
-  EXPECT_EQ(Game().Score, saved.score);
-  EXPECT_EQ(Game().LetterChangesCount, saved.letterChanges);
+  EXPECT_TRUE(form->Controls().BoardPaintBox.Visible());
+  for (int slot = 0; slot < StockSize; ++slot) EXPECT_EQ(Game().State.Stock.Letter(slot), saved.stock[slot]) << slot;
+  EXPECT_EQ(Game().State.Score, saved.score);
+  EXPECT_EQ(Game().State.LetterChangesCount, saved.letterChanges);
   for (int row = 0; row < 15; ++row)
     for (int column = 0; column < 15; ++column) {
       const TBoardCell expected = cells[row * 15 + column];
@@ -142,10 +142,10 @@ TEST_F(GameEndToEndTest, PlaySaveCloseStartAgainAndLoadTheLastGame) {
       EXPECT_EQ(Cell(column, row).Loose, expected.Loose) << column << "," << row;
     }
   EXPECT_EQ(form->Text(), "Vorbelle - " + path);
-  EXPECT_TRUE(form->PutWordButton.Enabled());
-  EXPECT_TRUE(form->PutFlippedWordButton.Enabled());
-  EXPECT_EQ(form->LetterChangesLabel.Text(), "Available letter changes 9");
-  EXPECT_EQ(form->WordsInDictionaryLabel.Text(), "There are 5 words in the words list.");
+  EXPECT_TRUE(form->Controls().PutWordButton.Enabled());
+  EXPECT_TRUE(form->Controls().PutFlippedWordButton.Enabled());
+  EXPECT_EQ(form->Controls().LetterChangesLabel.Text(), "Available letter changes 9");
+  EXPECT_EQ(form->Controls().WordsInDictionaryLabel.Text(), "There are 5 words in the words list.");
   EXPECT_FALSE(Game().Modified);
   EXPECT_EQ(form->Commands().SaveDialog.FileName, path);
 }
@@ -175,7 +175,7 @@ TEST_F(GameEndToEndTest, LoadLastGameOnAFirstStartReportsThatThereIsNoSuchFile) 
   ASSERT_EQ(errorDialog.memos.size(), 1u);
   EXPECT_EQ(errorDialog.memos[0].rfind("DESCRIPTION\r\nFailed to load last game.\r\n", 0), 0u);
   EXPECT_NE(errorDialog.memos[0].find("* Parameter 1: \"" + folder / "VorbelleGames\\*.vbg\""), std::string::npos);
-  EXPECT_FALSE(form->BoardPaintBox.Visible());
+  EXPECT_FALSE(form->Controls().BoardPaintBox.Visible());
   EXPECT_EQ(form->Text(), "Vorbelle");
 }
 
@@ -196,23 +196,23 @@ TEST_F(GameEndToEndTest, AGameWhoseDictionaryWasRemovedShowsItsBoardWithoutStock
   ASSERT_EQ(platform->Boxes.size(), 2u);
   EXPECT_EQ(platform->Boxes[0].Text, "There is no such dictionary.");
   EXPECT_EQ(platform->Boxes[1].Text, "There aren't enough active letters to form an alphabet. \nChange the dictionary!");
-  EXPECT_TRUE(form->BoardPaintBox.Visible());
+  EXPECT_TRUE(form->Controls().BoardPaintBox.Visible());
   EXPECT_EQ(Cell(4, 5).Letter, 'A');
   for (int slot = 0; slot < StockSize; ++slot) EXPECT_EQ(StockText(slot), "") << slot;
-  EXPECT_EQ(Game().Score, 0);
-  EXPECT_EQ(form->LetterChangesLabel.Text(), "Available letter changes 0");
+  EXPECT_EQ(Game().State.Score, 0);
+  EXPECT_EQ(form->Controls().LetterChangesLabel.Text(), "Available letter changes 0");
   EXPECT_EQ(form->Text(), "Vorbelle");
-  EXPECT_EQ(form->DictionaryEdit.Text(), "");
+  EXPECT_EQ(form->Controls().DictionaryEdit.Text(), "");
 }
 
 TEST_F(GameEndToEndTest, WithoutAnOptionsFileTheWindowOpensWithTheDefaults) {
   form->BeforeRun();
   EXPECT_FALSE(PathExists(folder / "Vorbelle.ini"));
-  EXPECT_EQ(form->ColumnsCountComboBox.GetText(), "15");
-  EXPECT_EQ(form->RowsCountComboBox.GetText(), "15");
-  EXPECT_TRUE(form->AddToWordsListCheckBox.Checked());
-  EXPECT_TRUE(form->AllowUnknownWordsCheckBox.Checked());
-  EXPECT_FALSE(form->FullScreenCheckBox.Checked());
+  EXPECT_EQ(form->Controls().ColumnsCountComboBox.GetText(), "15");
+  EXPECT_EQ(form->Controls().RowsCountComboBox.GetText(), "15");
+  EXPECT_TRUE(form->Controls().AddToWordsListCheckBox.Checked());
+  EXPECT_TRUE(form->Controls().AllowUnknownWordsCheckBox.Checked());
+  EXPECT_FALSE(form->Controls().FullScreenCheckBox.Checked());
   EXPECT_TRUE(PathExists(folder / "VorbelleGames"));
   EXPECT_TRUE(errors.Shown.empty());
 }

@@ -61,7 +61,7 @@ TEST(FileDialogsTest, FilterAndStartingFolderAndName) {
   std::string folder, name;
   SplitDialogFileName("C:\\Vorbelle\\VorbelleGames\\*.vbg", folder, name);
   EXPECT_EQ(folder, "C:\\Vorbelle\\VorbelleGames\\");
-  EXPECT_EQ(name, "");
+  EXPECT_EQ(name, "*.vbg");
   SplitDialogFileName("D:\\saves\\mine.vbg", folder, name);
   EXPECT_EQ(folder, "D:\\saves\\");
   EXPECT_EQ(name, "mine.vbg");

@@ -9,9 +9,9 @@
 
 #include "app/InstallerFixture.h"
 #include "app/InstallSteps.h"
-#include "core/FunStat.h"
-#include "core/InstallRecord.h"
-#include "core/Paths.h"
+#include "core/errors/FunStat.h"
+#include "core/store/InstallRecord.h"
+#include "core/base/Paths.h"
 #include "platform/win32/ShellLinks.h"
 #include "platform/win32/UninstallRegistry.h"
 #include "support/FolderLink.h"

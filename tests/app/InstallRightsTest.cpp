@@ -9,7 +9,7 @@
 #include "app/InstallSteps.h"
 #include "app/InstallerFixture.h"
 #include "app/InstallPaths.h"
-#include "core/Paths.h"
+#include "core/base/Paths.h"
 #include "platform/win32/Elevation.h"
 
 namespace vb {

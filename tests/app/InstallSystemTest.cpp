@@ -16,8 +16,8 @@
 
 #include "app/InstallerFixture.h"
 #include "app/SystemTestSupport.h"
-#include "core/InstallRecord.h"
-#include "core/Paths.h"
+#include "core/store/InstallRecord.h"
+#include "core/base/Paths.h"
 #include "platform/LinkReading.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/ShellLinks.h"

@@ -1,7 +1,7 @@
 #include "app/InstallerFixture.h"
 
-#include "core/DistributionList.h"
-#include "core/Paths.h"
+#include "core/store/DistributionList.h"
+#include "core/base/Paths.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/UninstallRegistry.h"
 

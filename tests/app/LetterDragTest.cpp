@@ -1,6 +1,7 @@
 // Letters dragged and right-clicked with the mouse messages a person causes,
 // checked in the game, on the panels, on the put buttons and in painted pixels.
 #include "app/MainWindowFixture.h"
+#include "support/ScriptedLetterChooser.h"
 
 namespace vb::test {
 namespace {
@@ -18,7 +19,7 @@ TEST_F(MainWindowTest, StockLetterDroppedOnAnEmptyCellBecomesLoose) {
   EXPECT_EQ(StockText(0), "");
   EXPECT_EQ(CellFill(4, 4), kLoose) << "the cell repaints at once";
   EXPECT_TRUE(Game().Modified);
-  EXPECT_EQ(form->ScoreLabel.Text().rfind("Score 0; possible score now ", 0), 0u) << form->ScoreLabel.Text();
+  EXPECT_EQ(form->Controls().ScoreLabel.Text().rfind("Score 0; possible score now ", 0), 0u) << form->Controls().ScoreLabel.Text();
   EXPECT_FALSE(form->Drag().Dragging());
   EXPECT_EQ(::GetCapture(), nullptr);
 }
@@ -29,11 +30,11 @@ TEST_F(MainWindowTest, DropsOnOccupiedCellsAreRefused) {
   DragStockToCell(1, 4, 4);  // onto a loose letter
   EXPECT_EQ(Cell(4, 4).Letter, 'C');
   EXPECT_EQ(StockText(1), "A");
-  Game().Board.SetCell(6, 6, TBoardCell{'B', false});
+  Game().State.Board.SetCell(6, 6, TBoardCell{'B', false});
   DragStockToCell(1, 6, 6);  // onto a fixed letter
   EXPECT_EQ(Cell(6, 6).Letter, 'B');
   EXPECT_EQ(StockText(1), "A");
-  EXPECT_EQ(Game().Board.LooseCount(), 1);
+  EXPECT_EQ(Game().State.Board.LooseCount(), 1);
 }
 
 TEST_F(MainWindowTest, StockSlotsSwapAlsoWithAnEmptySlot) {
@@ -58,9 +59,9 @@ TEST_F(MainWindowTest, LooseLetterReturnsOnlyToAnEmptySlot) {
   DragCellToStock(3, 3, 0);  // slot 1 is empty
   EXPECT_EQ(Cell(3, 3).Letter, 0);
   EXPECT_EQ(StockText(0), "C");
-  EXPECT_EQ(Game().Board.LooseCount(), 0);
+  EXPECT_EQ(Game().State.Board.LooseCount(), 0);
   EXPECT_EQ(CellFill(3, 3), kEmpty);
-  EXPECT_EQ(form->ScoreLabel.Text(), "Score 0");
+  EXPECT_EQ(form->Controls().ScoreLabel.Text(), "Score 0");
 }
 
 TEST_F(MainWindowTest, LooseLetterMovesOnTheBoardButNotOntoItsOwnCell) {
@@ -74,12 +75,12 @@ TEST_F(MainWindowTest, LooseLetterMovesOnTheBoardButNotOntoItsOwnCell) {
   EXPECT_TRUE(Cell(7, 2).Loose);
   EXPECT_EQ(CellFill(3, 3), kEmpty) << "the cell it left repaints empty";
   EXPECT_EQ(CellFill(7, 2), kLoose);
-  EXPECT_EQ(Game().Board.LooseLetter(0).Column, 7);
+  EXPECT_EQ(Game().State.Board.LooseLetter(0).Column, 7);
 }
 
 TEST_F(MainWindowTest, FixedLettersAndEmptyCellsStartNoDrag) {
   StartGame("CABDEFG");
-  Game().Board.SetCell(5, 5, TBoardCell{'B', false});
+  Game().State.Board.SetCell(5, 5, TBoardCell{'B', false});
   const POINT point = CellCentre(5, 5);
   ::SendMessageA(Board(), WM_LBUTTONDOWN, MK_LBUTTON, PointParam(point.x, point.y));
   EXPECT_FALSE(form->Drag().Dragging());
@@ -89,8 +90,8 @@ TEST_F(MainWindowTest, FixedLettersAndEmptyCellsStartNoDrag) {
 
 TEST_F(MainWindowTest, RightClickReturnsALooseLetterToTheFirstEmptySlot) {
   StartGame(".A.DEFG");
-  Game().Board.SetCell(2, 2, TBoardCell{'C', true});
-  Game().Board.AddLooseLetter(2, 2);
+  Game().State.Board.SetCell(2, 2, TBoardCell{'C', true});
+  Game().State.Board.AddLooseLetter(2, 2);
   Game().Modified = false;
   RightClickCell(2, 2);
   EXPECT_EQ(StockText(0), "C");
@@ -98,12 +99,12 @@ TEST_F(MainWindowTest, RightClickReturnsALooseLetterToTheFirstEmptySlot) {
   EXPECT_EQ(Cell(2, 2).Letter, 0);
   EXPECT_TRUE(Game().Modified);
   // A full stock takes nothing; fixed letters stay.
-  Game().Stock.SetLetter(2, 'B');
-  Game().Board.SetCell(4, 4, TBoardCell{'L', true});
-  Game().Board.AddLooseLetter(4, 4);
+  Game().State.Stock.SetLetter(2, 'B');
+  Game().State.Board.SetCell(4, 4, TBoardCell{'L', true});
+  Game().State.Board.AddLooseLetter(4, 4);
   RightClickCell(4, 4);
   EXPECT_EQ(Cell(4, 4).Letter, 'L');
-  Game().Board.SetCell(6, 6, TBoardCell{'K', false});
+  Game().State.Board.SetCell(6, 6, TBoardCell{'K', false});
   RightClickCell(6, 6);
   EXPECT_EQ(Cell(6, 6).Letter, 'K');
 }
@@ -111,35 +112,35 @@ TEST_F(MainWindowTest, RightClickReturnsALooseLetterToTheFirstEmptySlot) {
 TEST_F(MainWindowTest, PutButtonsFollowTheArrangementAndAPutWordPaintsFixed) {
   StartGame("CABDEFG");
   DragStockToCell(0, 4, 4);
-  EXPECT_FALSE(form->PutWordButton.Enabled()) << "one letter on an empty board is no word";
+  EXPECT_FALSE(form->Controls().PutWordButton.Enabled()) << "one letter on an empty board is no word";
   DragStockToCell(1, 5, 4);
   DragStockToCell(2, 6, 4);
-  EXPECT_TRUE(form->PutWordButton.Enabled());
-  EXPECT_TRUE(form->PutFlippedWordButton.Enabled());
+  EXPECT_TRUE(form->Controls().PutWordButton.Enabled());
+  EXPECT_TRUE(form->Controls().PutFlippedWordButton.Enabled());
   DragCellToCell(6, 4, 6, 8);  // out of line
-  EXPECT_FALSE(form->PutWordButton.Enabled());
-  EXPECT_FALSE(form->PutFlippedWordButton.Enabled());
+  EXPECT_FALSE(form->Controls().PutWordButton.Enabled());
+  EXPECT_FALSE(form->Controls().PutFlippedWordButton.Enabled());
   DragCellToCell(6, 8, 6, 4);
-  ASSERT_TRUE(form->PutWordButton.Enabled());
-  form->PutWordButton.Click();  // "CAB" is in the words list
-  EXPECT_EQ(form->ValidWordLabel.Text(), "Last word is in the words list: \"CAB\"");
+  ASSERT_TRUE(form->Controls().PutWordButton.Enabled());
+  form->Controls().PutWordButton.Click();  // "CAB" is in the words list
+  EXPECT_EQ(form->Controls().ValidWordLabel.Text(), "Last word is in the words list: \"CAB\"");
   EXPECT_FALSE(Cell(4, 4).Loose);
   EXPECT_EQ(CellFill(4, 4), kFixed);
   EXPECT_EQ(CellFill(6, 4), kFixed);
-  EXPECT_FALSE(form->PutWordButton.Enabled());
-  EXPECT_EQ(Game().Stock.LettersCount(), 7) << "the stock is refilled";
+  EXPECT_FALSE(form->Controls().PutWordButton.Enabled());
+  EXPECT_EQ(Game().State.Stock.LettersCount(), 7) << "the stock is refilled";
 }
 
 TEST_F(MainWindowTest, TheStripBesideTheLastColumnTakesNoDrop) {
-  form->ColumnsCountComboBox.SetText("30");
-  form->RowsCountComboBox.SetText("30");
+  form->Controls().ColumnsCountComboBox.SetText("30");
+  form->Controls().RowsCountComboBox.SetText("30");
   StartGame("CABDEFG");
   EXPECT_EQ(form->BoardView().CellWidth(), 13);
   EXPECT_EQ(form->BoardView().CellHeight(), 16);
   EXPECT_EQ(form->BoardView().FontPoints(), 8);
   DragFromTo(Panel(0), {20, 20}, Board(), {405, 40});  // 390..414 belongs to no cell
   EXPECT_EQ(StockText(0), "C");
-  EXPECT_EQ(Game().Board.LooseCount(), 0);
+  EXPECT_EQ(Game().State.Board.LooseCount(), 0);
   DragStockToCell(0, 29, 29);
   EXPECT_EQ(Cell(29, 29).Letter, 'C');
 }
@@ -162,30 +163,34 @@ TEST_F(MainWindowTest, PointerOverTheBoardShowsLetterScoresAndStirs) {
   DragStockToCell(0, 2, 2);
   const POINT loose = CellCentre(2, 2);
   ::SendMessageA(Board(), WM_MOUSEMOVE, 0, PointParam(loose.x, loose.y));
-  EXPECT_EQ(form->LetterScoreLabel.Text().rfind("Letter score ", 0), 0u);
-  EXPECT_EQ(form->BoardPaintBox.GetCursorShape(), ui::CursorShape::HandPoint);
+  EXPECT_EQ(form->Controls().LetterScoreLabel.Text().rfind("Letter score ", 0), 0u);
+  EXPECT_EQ(form->Controls().BoardPaintBox.GetCursorShape(), ui::CursorShape::HandPoint);
   const POINT empty = CellCentre(8, 8);
   ::SendMessageA(Board(), WM_MOUSEMOVE, 0, PointParam(empty.x, empty.y));
-  EXPECT_EQ(form->LetterScoreLabel.Text(), "");
-  EXPECT_EQ(form->BoardPaintBox.GetCursorShape(), ui::CursorShape::Default);
+  EXPECT_EQ(form->Controls().LetterScoreLabel.Text(), "");
+  EXPECT_EQ(form->Controls().BoardPaintBox.GetCursorShape(), ui::CursorShape::Default);
   ::SendMessageA(Panel(1), WM_MOUSEMOVE, 0, PointParam(5, 5));
-  EXPECT_EQ(form->LetterScoreLabel.Text().rfind("Letter score ", 0), 0u);
-  EXPECT_EQ(form->StockLetterPanels[1].GetCursorShape(), ui::CursorShape::HandPoint);
-  EXPECT_EQ(form->StockLetterPanels[0].GetCursorShape(), ui::CursorShape::Default);
+  EXPECT_EQ(form->Controls().LetterScoreLabel.Text().rfind("Letter score ", 0), 0u);
+  EXPECT_EQ(form->Controls().StockLetterPanels[1].GetCursorShape(), ui::CursorShape::HandPoint);
+  EXPECT_EQ(form->Controls().StockLetterPanels[0].GetCursorShape(), ui::CursorShape::Default);
 }
 
 TEST_F(MainWindowTest, RightClickOnAStockLetterChangesItThroughTheChooseLetterSeam) {
   StartGame("CABDEFG");
-  const int changes = Game().LetterChangesCount;
-  Game().ChooseLetter = [] { return static_cast<unsigned char>(0); };  // cancelled
+  const int changes = Game().State.LetterChangesCount;
+  ScriptedLetterChooser chooser;
+  Game().SetLetterChooser(&chooser);
+  chooser.Answer = [] { return static_cast<unsigned char>(0); };  // cancelled
   ::SendMessageA(Panel(3), WM_RBUTTONDOWN, MK_RBUTTON, PointParam(5, 5));
   EXPECT_EQ(StockText(3), "D");
-  EXPECT_EQ(Game().LetterChangesCount, changes);
-  Game().ChooseLetter = [] { return static_cast<unsigned char>('K'); };
+  EXPECT_EQ(Game().State.LetterChangesCount, changes);
+  chooser.Answer = [] { return static_cast<unsigned char>('K'); };
   ::SendMessageA(Panel(3), WM_RBUTTONDOWN, MK_RBUTTON, PointParam(5, 5));
   EXPECT_EQ(StockText(3), "K");
-  EXPECT_EQ(Game().LetterChangesCount, changes - 1);
-  EXPECT_EQ(form->LetterChangesLabel.Text(), "Available letter changes " + std::to_string(changes - 1));
+  EXPECT_EQ(Game().State.LetterChangesCount, changes - 1);
+  EXPECT_EQ(form->Controls().LetterChangesLabel.Text(), "Available letter changes " + std::to_string(changes - 1));
+  EXPECT_EQ(chooser.Shown, 2);
+  Game().SetLetterChooser(nullptr);
 }
 
 }  // namespace

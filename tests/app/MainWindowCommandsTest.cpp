@@ -15,10 +15,10 @@ TEST_F(MainWindowTest, CtrlNStartsAGameAndCtrlShiftNDoesNothing) {
   EXPECT_FALSE(Game().BoardVisible());
   form->FormKeyDown('N', kCtrl);
   EXPECT_TRUE(Game().BoardVisible());
-  EXPECT_TRUE(form->BoardPaintBox.Visible());
-  EXPECT_EQ(Game().Stock.LettersCount(), 7);
+  EXPECT_TRUE(form->Controls().BoardPaintBox.Visible());
+  EXPECT_EQ(Game().State.Stock.LettersCount(), 7);
   EXPECT_FALSE(Game().Modified);
-  EXPECT_TRUE(form->NewStockLettersButton.Enabled());
+  EXPECT_TRUE(form->Controls().NewStockLettersButton.Enabled());
 }
 
 TEST_F(MainWindowTest, SingleLetterKeysRunTheirCommandsWithAnyModifiers) {
@@ -33,9 +33,40 @@ TEST_F(MainWindowTest, SingleLetterKeysRunTheirCommandsWithAnyModifiers) {
   EXPECT_EQ(dialogs.Shown.size(), 3u);
 }
 
+TEST_F(MainWindowTest, TheWorkMenuAndTheButtonsAreMadeFromTheCommandTable) {
+  // Every row with a caption is a menu item, in order, with its key text and
+  // a separator where the row asks for one.
+  std::vector<std::string> expected, shown;
+  for (const TCommand& command : form->CommandTable().Rows()) {
+    if (command.Caption.empty()) continue;
+    if (command.SeparatorBefore) expected.push_back("-");
+    expected.push_back(command.Caption + "|" + command.KeyText);
+  }
+  for (const ui::PopupMenu::Item& item : form->WorkMenu().Items())
+    shown.push_back(item.Caption.empty() ? "-" : item.Caption + "|" + item.ShortcutText);
+  EXPECT_EQ(shown, expected);
+  EXPECT_EQ(expected.front(), "New game|Ctrl+N");
+  EXPECT_EQ(expected.back(), "Analyze words list|");
+
+  // A menu item runs its row's command.
+  ASSERT_TRUE(form->WorkMenu().Invoke("New game"));
+  EXPECT_TRUE(Game().BoardVisible());
+  // The buttons are enabled exactly when their rows say so.
+  StartGame("CAB....");
+  const TCommandTable& table = form->CommandTable();
+  EXPECT_FALSE(form->Controls().PutWordButton.Enabled());
+  DragStockToCell(0, 3, 3);
+  DragStockToCell(1, 4, 3);
+  EXPECT_TRUE(table.IsEnabled(TCommandId::PutWord, Game().ViewModel()));
+  EXPECT_TRUE(form->Controls().PutWordButton.Enabled());
+  EXPECT_TRUE(form->Controls().PutFlippedWordButton.Enabled());
+  EXPECT_EQ(form->Controls().NewStockLettersButton.Enabled(),
+            table.IsEnabled(TCommandId::NewStockLetters, Game().ViewModel()));
+}
+
 TEST_F(MainWindowTest, KeysReachTheWindowBeforeTheFocusedControl) {
   ::SetForegroundWindow(form->Handle());
-  form->ColumnsCountComboBox.Focus();
+  form->Controls().ColumnsCountComboBox.Focus();
   HWND focus = ::GetFocus();
   ASSERT_NE(focus, nullptr);
   ::PostMessageA(focus, WM_KEYDOWN, 'S', 0x001F0001);
@@ -48,7 +79,7 @@ TEST_F(MainWindowTest, SpaceAndTheHideButtonMinimise) {
   form->FormKeyDown(VK_SPACE, 0);
   EXPECT_TRUE(::IsIconic(form->Handle()));
   ::ShowWindow(form->Handle(), SW_RESTORE);
-  form->HideButton.Click();
+  form->Controls().HideButton.Click();
   EXPECT_TRUE(::IsIconic(form->Handle()));
 }
 
@@ -57,7 +88,7 @@ TEST_F(MainWindowTest, CloseAsksToSaveAModifiedGameAndCancelKeepsTheWindow) {
   DragStockToCell(0, 1, 1);
   ASSERT_TRUE(Game().Modified);
   platform->Answers.push_back(2);  // Cancel at "The game has been modified. Save it?"
-  form->CloseButton.Click();
+  form->Controls().CloseButton.Click();
   ASSERT_NE(form->Handle(), nullptr);
   EXPECT_TRUE(::IsWindow(form->Handle()));
   ASSERT_EQ(platform->Boxes.size(), 1u);
@@ -65,14 +96,14 @@ TEST_F(MainWindowTest, CloseAsksToSaveAModifiedGameAndCancelKeepsTheWindow) {
 }
 
 TEST_F(MainWindowTest, NewGameWithTheBoardSizeOfTheComboBoxes) {
-  form->ColumnsCountComboBox.SetText("10");
-  form->RowsCountComboBox.SetText("12");
+  form->Controls().ColumnsCountComboBox.SetText("10");
+  form->Controls().RowsCountComboBox.SetText("12");
   StartGame();
-  EXPECT_EQ(Game().Board.ColumnsCount, 10);
-  EXPECT_EQ(Game().Board.RowsCount, 12);
+  EXPECT_EQ(Game().State.Board.ColumnsCount, 10);
+  EXPECT_EQ(Game().State.Board.RowsCount, 12);
   EXPECT_EQ(form->BoardView().CellWidth(), 415 / 10);
   EXPECT_EQ(form->BoardView().CellHeight(), 480 / 12);
-  EXPECT_EQ(form->LetterChangesLabel.Text(), "Available letter changes 6");
+  EXPECT_EQ(form->Controls().LetterChangesLabel.Text(), "Available letter changes 6");
 }
 
 class ShippedDictionaryTest : public MainWindowTest {
@@ -94,12 +125,12 @@ class ShippedDictionaryTest : public MainWindowTest {
 TEST_F(ShippedDictionaryTest, NewGameStartsOnTheEnglishDictionary) {
   form->NewGameMenuClick();
   EXPECT_TRUE(errors.Shown.empty());
-  EXPECT_TRUE(form->BoardPaintBox.Visible());
+  EXPECT_TRUE(form->Controls().BoardPaintBox.Visible());
   for (int slot = 0; slot < StockSize; ++slot) EXPECT_EQ(StockText(slot).size(), 1u) << slot;
-  EXPECT_EQ(form->DictionaryEdit.Text(), "English");
-  EXPECT_EQ(form->LetterChangesLabel.Text(), "Available letter changes 11");
-  EXPECT_EQ(form->ScoreLabel.Text(), "Score 0");
-  EXPECT_EQ(form->WordsInDictionaryLabel.Text().rfind("There are ", 0), 0u);
+  EXPECT_EQ(form->Controls().DictionaryEdit.Text(), "English");
+  EXPECT_EQ(form->Controls().LetterChangesLabel.Text(), "Available letter changes 11");
+  EXPECT_EQ(form->Controls().ScoreLabel.Text(), "Score 0");
+  EXPECT_EQ(form->Controls().WordsInDictionaryLabel.Text().rfind("There are ", 0), 0u);
   EXPECT_EQ(form->Text(), "Vorbelle");
   ::UpdateWindow(form->Handle());
   EXPECT_EQ(CellFill(7, 7), ::GetSysColor(COLOR_BTNFACE));

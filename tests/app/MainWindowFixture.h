@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/VorbelleForm.h"
-#include "core/GameTestHelpers.h"
+#include "core/game/GameTestHelpers.h"
 #include "support/FakePlatform.h"
 #include "support/ScriptedErrorDialog.h"
 #include "support/ScriptedFileDialogs.h"
@@ -39,21 +39,22 @@ class MainWindowTest : public ::testing::Test {
     form.reset();
   }
 
-  TGame& Game() { return form->Game(); }
+  TGamePresenter& Game() { return form->Game(); }
 
   // A new game whose stock holds exactly `letters` (slot 1 first; '.' empty).
   void StartGame(const std::string& letters = "ABCDEFG") {
     form->NewGameMenuClick();
     ASSERT_TRUE(Game().BoardVisible());
     for (int slot = 0; slot < StockSize; ++slot)
-      Game().Stock.SetLetter(slot, slot < static_cast<int>(letters.size()) && letters[slot] != '.'
+      Game().State.Stock.SetLetter(slot, slot < static_cast<int>(letters.size()) && letters[slot] != '.'
                                        ? static_cast<unsigned char>(letters[slot])
                                        : 0);
+    Game().Publish();
     ::UpdateWindow(form->Handle());
   }
 
-  HWND Panel(int slot) { return form->StockLetterPanels[slot].Handle(); }
-  HWND Board() { return form->BoardPaintBox.Handle(); }
+  HWND Panel(int slot) { return form->Controls().StockLetterPanels[slot].Handle(); }
+  HWND Board() { return form->Controls().BoardPaintBox.Handle(); }
   POINT CellCentre(int column, int row) {
     const TBoardView& view = form->BoardView();
     return {column * view.CellWidth() + view.CellWidth() / 2, row * view.CellHeight() + view.CellHeight() / 2};
@@ -91,8 +92,8 @@ class MainWindowTest : public ::testing::Test {
     ::ReleaseDC(Board(), dc);
     return colour;
   }
-  std::string StockText(int slot) { return form->StockLetterPanels[slot].Text(); }
-  TBoardCell Cell(int column, int row) { return Game().Board.Cell(column, row); }
+  std::string StockText(int slot) { return form->Controls().StockLetterPanels[slot].Text(); }
+  TBoardCell Cell(int column, int row) { return Game().State.Board.Cell(column, row); }
 
   FakePlatformScope platform;
   ScriptedErrorDialog errors;

@@ -1,7 +1,7 @@
 // The main window as built: bounds of the layout table, captions, hints, initial
 // states, the Work menu, the windowed placement and DPI scaling.
 #include "app/MainWindowFixture.h"
-#include "app/VorbelleFormLayout.h"
+#include "app/MainWindowLayout.h"
 #include "app/WindowLayout.h"
 
 namespace vb::test {
@@ -41,45 +41,45 @@ TEST_F(MainWindowTest, ControlsHaveTheLayoutBoundsCaptionsAndStartStates) {
   EXPECT_EQ(client.bottom, 528);
   EXPECT_EQ(form->Text(), "Vorbelle");
 
-  ExpectBounds(form->MenuPanel, layout::MenuPanel, "MenuPanel");
-  ExpectBounds(form->WorkButton, layout::WorkButton, "WorkButton");
-  ExpectBounds(form->FullScreenCheckBox, layout::FullScreenCheckBox, "FullScreenCheckBox");
-  ExpectBounds(form->AddToWordsListCheckBox, layout::AddToWordsListCheckBox, "AddToWordsListCheckBox");
-  ExpectBounds(form->StockLetterPanels[2], {90, 20, 40, 40}, "StockLetter3Panel");
-  ExpectBounds(form->StockLetterPanels[6], {250, 20, 40, 40}, "StockLetter7Panel");
-  ExpectBounds(form->PutFlippedWordButton, layout::PutFlippedWordButton, "PutFlippedWordButton");
-  ExpectBounds(form->BoardGroupBox, layout::BoardGroupBox, "BoardGroupBox");
-  ExpectBounds(form->BoardPaintBox, layout::BoardPaintBox, "BoardPaintBox");
-  EXPECT_EQ(BoundsOf(form->LetterChangesLabel).left, 135);
-  EXPECT_EQ(BoundsOf(form->ScoreLabel).top, 145);
+  ExpectBounds(form->Controls().MenuPanel, layout::MenuPanel, "MenuPanel");
+  ExpectBounds(form->Controls().WorkButton, layout::WorkButton, "WorkButton");
+  ExpectBounds(form->Controls().FullScreenCheckBox, layout::FullScreenCheckBox, "FullScreenCheckBox");
+  ExpectBounds(form->Controls().AddToWordsListCheckBox, layout::AddToWordsListCheckBox, "AddToWordsListCheckBox");
+  ExpectBounds(form->Controls().StockLetterPanels[2], {90, 20, 40, 40}, "StockLetter3Panel");
+  ExpectBounds(form->Controls().StockLetterPanels[6], {250, 20, 40, 40}, "StockLetter7Panel");
+  ExpectBounds(form->Controls().PutFlippedWordButton, layout::PutFlippedWordButton, "PutFlippedWordButton");
+  ExpectBounds(form->Controls().BoardGroupBox, layout::BoardGroupBox, "BoardGroupBox");
+  ExpectBounds(form->Controls().BoardPaintBox, layout::BoardPaintBox, "BoardPaintBox");
+  EXPECT_EQ(BoundsOf(form->Controls().LetterChangesLabel).left, 135);
+  EXPECT_EQ(BoundsOf(form->Controls().ScoreLabel).top, 145);
 
-  EXPECT_EQ(form->WorkButton.Text(), "&Work");
-  EXPECT_EQ(form->PutWordButton.Text(), "&Put word on board");
-  EXPECT_EQ(form->FullScreenCheckBox.Text(), "&Full screen");
-  EXPECT_EQ(form->Hints().HintOf(form->WorkButton.Handle()), "Display the \"Work\" menu");
-  EXPECT_EQ(form->Hints().HintOf(form->CloseButton.Handle()), "You can also use \"Alt + F4\" to close the program");
-  EXPECT_EQ(form->Hints().HintOf(form->PutWordButton.Handle()),
+  EXPECT_EQ(form->Controls().WorkButton.Text(), "&Work");
+  EXPECT_EQ(form->Controls().PutWordButton.Text(), "&Put word on board");
+  EXPECT_EQ(form->Controls().FullScreenCheckBox.Text(), "&Full screen");
+  EXPECT_EQ(form->Hints().HintOf(form->Controls().WorkButton.Handle()), "Display the \"Work\" menu");
+  EXPECT_EQ(form->Hints().HintOf(form->Controls().CloseButton.Handle()), "You can also use \"Alt + F4\" to close the program");
+  EXPECT_EQ(form->Hints().HintOf(form->Controls().PutWordButton.Handle()),
             "The word must be readable left to right or top to bottom");
 
-  EXPECT_EQ(form->ColumnsCountComboBox.ItemCount(), 21);
-  for (const ui::ComboBox* box : {&form->ColumnsCountComboBox, &form->RowsCountComboBox}) {
+  EXPECT_EQ(form->Controls().ColumnsCountComboBox.ItemCount(), 21);
+  for (const ui::ComboBox* box : {&form->Controls().ColumnsCountComboBox, &form->Controls().RowsCountComboBox}) {
     // Board sizes are picked from the list; the player cannot type one.
     const LONG_PTR style = ::GetWindowLongPtrA(box->Handle(), GWL_STYLE);
     EXPECT_EQ(style & 3, CBS_DROPDOWNLIST);
   }
-  EXPECT_EQ(form->ColumnsCountComboBox.GetText(), "15");
-  EXPECT_EQ(form->RowsCountComboBox.GetText(), "15");
-  EXPECT_TRUE(form->AddToWordsListCheckBox.Checked());
-  EXPECT_TRUE(form->AllowUnknownWordsCheckBox.Checked());
-  EXPECT_FALSE(form->FullScreenCheckBox.Checked());
-  EXPECT_FALSE(form->PutWordButton.Enabled());
-  EXPECT_FALSE(form->PutFlippedWordButton.Enabled());
-  EXPECT_FALSE(form->NewStockLettersButton.Enabled());
-  EXPECT_FALSE(form->BoardPaintBox.Visible()) << "no board before the first game";
-  EXPECT_EQ(form->LetterChangesLabel.Text(), "Available letter changes 0");
-  EXPECT_EQ(form->ScoreLabel.Text(), "");
-  EXPECT_EQ(form->ValidWordLabel.Text(), "");
-  EXPECT_EQ(form->WordsInDictionaryLabel.Text(), "");
+  EXPECT_EQ(form->Controls().ColumnsCountComboBox.GetText(), "15");
+  EXPECT_EQ(form->Controls().RowsCountComboBox.GetText(), "15");
+  EXPECT_TRUE(form->Controls().AddToWordsListCheckBox.Checked());
+  EXPECT_TRUE(form->Controls().AllowUnknownWordsCheckBox.Checked());
+  EXPECT_FALSE(form->Controls().FullScreenCheckBox.Checked());
+  EXPECT_FALSE(form->Controls().PutWordButton.Enabled());
+  EXPECT_FALSE(form->Controls().PutFlippedWordButton.Enabled());
+  EXPECT_FALSE(form->Controls().NewStockLettersButton.Enabled());
+  EXPECT_FALSE(form->Controls().BoardPaintBox.Visible()) << "no board before the first game";
+  EXPECT_EQ(form->Controls().LetterChangesLabel.Text(), "Available letter changes 0");
+  EXPECT_EQ(form->Controls().ScoreLabel.Text(), "");
+  EXPECT_EQ(form->Controls().ValidWordLabel.Text(), "");
+  EXPECT_EQ(form->Controls().WordsInDictionaryLabel.Text(), "");
 }
 
 TEST_F(MainWindowTest, WorkMenuHasItsItemsSeparatorsAndShortcutTexts) {
@@ -108,22 +108,22 @@ TEST_F(MainWindowTest, LayoutSizesTheWindowAndTheBoardFollowsTheClientArea) {
   EXPECT_EQ(window.right - window.left, expected.Width);
   EXPECT_EQ(window.bottom - window.top, expected.Height);
 
-  const RECT group = BoundsOf(form->BoardGroupBox);
+  const RECT group = BoundsOf(form->Controls().BoardGroupBox);
   EXPECT_EQ(group.left, 340);
   EXPECT_EQ(group.right, form->ClientWidth() - 5);
   EXPECT_EQ(group.bottom, form->ClientHeight() - 5);
-  const RECT paint = BoundsOf(form->BoardPaintBox);
+  const RECT paint = BoundsOf(form->Controls().BoardPaintBox);
   EXPECT_EQ(paint.right - paint.left, (group.right - group.left) - 10);
   EXPECT_EQ(paint.bottom, (group.bottom - group.top) - 5);
   EXPECT_EQ(form->BoardView().CellWidth(), (paint.right - paint.left) / 15);
 
   // Full screen: no border, the whole screen; and back.
-  form->FullScreenCheckBox.SetChecked(true);
+  form->Controls().FullScreenCheckBox.SetChecked(true);
   form->FullScreenCheckBoxClick();
   EXPECT_EQ(form->Border(), ui::FormBorder::None);
   EXPECT_EQ(form->ClientWidth(), ::GetSystemMetrics(SM_CXSCREEN));
   EXPECT_TRUE(Game().FullScreen);
-  form->FullScreenCheckBox.SetChecked(false);
+  form->Controls().FullScreenCheckBox.SetChecked(false);
   form->FullScreenCheckBoxClick();
   EXPECT_EQ(form->Border(), ui::FormBorder::Single);
   ::GetWindowRect(form->Handle(), &window);
@@ -135,10 +135,10 @@ TEST_F(MainWindowTest, TitleAndDictionaryNames) {
   EXPECT_EQ(form->Text(), "Vorbelle - C:\\Games\\Mine.vbg");
   StartGame();
   EXPECT_EQ(form->Text(), "Vorbelle") << "a new game drops the file name";
-  EXPECT_EQ(form->DictionaryEdit.Text(), "Test");
-  EXPECT_EQ(form->WordsListEdit.Text(), "Test");
-  EXPECT_EQ(form->WordsInDictionaryLabel.Text(), Game().Label(TGameLabel::WordsInDictionary));
-  EXPECT_NE(form->WordsInDictionaryLabel.Text(), "");
+  EXPECT_EQ(form->Controls().DictionaryEdit.Text(), "Test");
+  EXPECT_EQ(form->Controls().WordsListEdit.Text(), "Test");
+  EXPECT_EQ(form->Controls().WordsInDictionaryLabel.Text(), Game().Label(TGameLabel::WordsInDictionary));
+  EXPECT_NE(form->Controls().WordsInDictionaryLabel.Text(), "");
 }
 
 TEST(MainWindowDpiTest, EveryBoundAndTheStockFontScaleAt144Dpi) {
@@ -152,11 +152,11 @@ TEST(MainWindowDpiTest, EveryBoundAndTheStockFontScaleAt144Dpi) {
     ASSERT_TRUE(form.Create());
     EXPECT_EQ(form.ClientWidth(), 1137);
     EXPECT_EQ(form.ClientHeight(), 792);
-    const RECT panel = form.StockLetterPanels[1].DeviceBounds();
+    const RECT panel = form.Controls().StockLetterPanels[1].DeviceBounds();
     EXPECT_EQ(panel.left, 75);
     EXPECT_EQ(panel.right - panel.left, 60);
     LOGFONTA font{};
-    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(form.StockLetterPanels[0].Handle(), WM_GETFONT, 0, 0)),
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(form.Controls().StockLetterPanels[0].Handle(), WM_GETFONT, 0, 0)),
                  sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -41);  // 27 pixels at 96 DPI
   }

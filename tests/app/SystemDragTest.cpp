@@ -1,5 +1,6 @@
 // The real Vorbelle.exe under the X server: a real mouse drag with xdotool from
-// a stock panel to a board cell, checked on a screenshot (system-drag.sh).
+// a stock panel to a board cell, checked on a screenshot (system-drag.sh), and
+// the keyboard back in the main window after a message box (system-analysis.sh).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -23,6 +24,14 @@ TEST(SystemDragTest, RealMouseDragMovesAStockLetterOntoTheBoard) {
     GTEST_SKIP() << "xdotool, ImageMagick or bash missing";
   const std::string verdict = test::RunSystemScript(
       "system-drag.sh", {Hex(::GetSysColor(COLOR_BTNSHADOW)), Hex(::GetSysColor(COLOR_BTNFACE))}, 300);
+  ASSERT_FALSE(verdict.empty()) << "the system test gave no verdict";
+  EXPECT_EQ(verdict.substr(0, 4), "PASS") << verdict;
+}
+
+TEST(SystemDragTest, AfterAMessageBoxAltF4ClosesTheGameWithoutAQuestion) {
+  if (test::ProgramPath().empty()) GTEST_SKIP() << "no program to start";
+  if (!test::Exists("Z:\\usr\\bin\\xdotool") || !test::Exists("Z:\\bin\\bash")) GTEST_SKIP() << "xdotool or bash missing";
+  const std::string verdict = test::RunSystemScript("system-analysis.sh", {}, 300);
   ASSERT_FALSE(verdict.empty()) << "the system test gave no verdict";
   EXPECT_EQ(verdict.substr(0, 4), "PASS") << verdict;
 }

@@ -32,6 +32,14 @@ window() {
   done
   echo "$id"
 }
+# Waits up to SECONDS (10 by default) until no visible window's title matches.
+gone() {
+  for _ in $(seq 1 $((2 * ${2:-10}))); do
+    [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)" ] && return 0
+    sleep 0.5
+  done
+  return 1
+}
 # Waits up to 30 s for the program to end.
 ended() {
   for _ in $(seq 1 60); do

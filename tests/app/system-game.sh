@@ -27,8 +27,7 @@ border=$(((WIDTH - 340) / 2)); ex=$((X + border)); ey=$((Y + HEIGHT - 265 - bord
 xdotool mousemove $((ex + 127)) $((ey + 217)) click 1   # Log
 sleep 1
 xdotool key Escape
-sleep 1
-[ -z "$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -1)" ] || finish "FAIL: Escape did not close the error dialog"
+gone '^Error$' || finish "FAIL: Escape did not close the error dialog"
 [ -f "$work/Errors.log" ] || finish "FAIL: the Log button wrote no Errors.log"
 # Back to the main window.
 activate_main_window

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "core/Dictionary.h"
-#include "core/WordsListAnalysis.h"
+#include "core/dictionary/Dictionary.h"
+#include "core/base/Paths.h"
+#include "core/dictionary/WordsListAnalysis.h"
 
 using namespace vb;
 
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (usable && (total <= 0 || dictionary.ActiveLettersCount < 11)) std::abort();
   for (std::int32_t score : dictionary.LengthScores)
     if (score < 0 || score > MaxProbability) std::abort();
-  if (!IsPlainFileName(dictionary.WordsListName)) std::abort();
+  if (!dictionary.WordsListName.empty() && !IsPlainFileName(dictionary.WordsListName)) std::abort();
   (void)active;
 
   AnalyzeWordsList(dictionary);

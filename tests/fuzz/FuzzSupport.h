@@ -6,7 +6,7 @@
 #include <string>
 
 #include "MemoryPlatform.h"
-#include "core/Platform.h"
+#include "core/base/Platform.h"
 
 namespace vb::fuzz {
 

@@ -6,16 +6,17 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "core/Game.h"
-#include "core/GameFile.h"
+#include "core/presenter/GamePresenter.h"
+#include "core/files/GameFile.h"
+#include "core/base/Paths.h"
 
 using namespace vb;
 using fuzz::Check;
 
 namespace {
 
-void CheckBoard(const TGame& game) {
-  const TBoard& board = game.Board;
+void CheckBoard(const TGamePresenter& game) {
+  const TBoard& board = game.State.Board;
   Check(board.ColumnsCount >= MinBoardSize && board.ColumnsCount <= MaxBoardSize);
   Check(board.RowsCount >= MinBoardSize && board.RowsCount <= MaxBoardSize);
   Check(board.LooseCount() >= 0 && board.LooseCount() <= MaxLooseLetters);
@@ -31,21 +32,13 @@ void CheckBoard(const TGame& game) {
       }
     }
   Check(looseCells == board.LooseCount());
-  Check(game.Score >= 0 && game.LetterChangesCount >= 0);
-  Check(IsPlainDictionaryName(game.Dictionary.DictionaryName) && game.Dictionary.DictionaryName.size() <= 255);
+  Check(game.State.Score >= 0 && game.State.LetterChangesCount >= 0);
+  Check(IsPlainFileName(game.Dictionary.DictionaryName) && game.Dictionary.DictionaryName.size() <= 255);
 }
 
-bool SameGame(const TGame& a, const TGame& b) {
-  if (a.Board.ColumnsCount != b.Board.ColumnsCount || a.Board.RowsCount != b.Board.RowsCount) return false;
-  for (int c = 0; c < BoardGridSize; ++c)
-    for (int r = 0; r < BoardGridSize; ++r)
-      if (a.Board.Cell(c, r).Letter != b.Board.Cell(c, r).Letter || a.Board.Cell(c, r).Loose != b.Board.Cell(c, r).Loose)
-        return false;
-  for (int slot = 0; slot < StockSize; ++slot)
-    if (a.Stock.Letter(slot) != b.Stock.Letter(slot)) return false;
-  return a.Score == b.Score && a.LetterChangesCount == b.LetterChangesCount &&
-         a.Dictionary.DictionaryName == b.Dictionary.DictionaryName && a.AddToWordsList == b.AddToWordsList &&
-         a.AllowUnknownWords == b.AllowUnknownWords;
+bool SameGame(const TGamePresenter& a, const TGamePresenter& b) {
+  // The state is a value: the whole game compares at once.
+  return a.State == b.State && a.Dictionary.DictionaryName == b.Dictionary.DictionaryName;
 }
 
 }  // namespace
@@ -56,28 +49,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string folder = "C:\\Vorbelle\\";
   platform.Files[folder + "Fuzz.vbg"] = fuzz::InputText(data, size);
 
-  TGame game(folder, &pool);
+  TGamePresenter game(folder, &pool);
   game.GameFile.LoadFrom(folder + "Fuzz.vbg");
   CheckBoard(game);
 
   game.UpdatePutButtons();
   (void)game.PossibleScore();
-  game.ShowLetterScore(game.Stock.Letter(0));
-  game.AllowUnknownWords = true;
+  game.ShowLetterScore(game.State.Stock.Letter(0));
+  game.State.Settings.AllowUnknownWords = true;
   game.PutWord(true);
   CheckBoard(game);
 
   if (game.GameFile.SaveAs(folder + "Again.vbg", false)) {
-    TGame again(folder, &pool);
+    TGamePresenter again(folder, &pool);
     again.GameFile.LoadFrom(folder + "Again.vbg");
     Check(SameGame(game, again));
   }
 
   // Every listed loose letter can be taken back, whatever the file held.
-  while (game.Board.LooseCount() > 0) {
-    const TCellPosition p = game.Board.LooseLetter(0);
-    game.RemoveLooseLetter(p.Column, p.Row);
-    Check(!game.Board.IsOccupied(p.Column, p.Row));
+  while (game.State.Board.LooseCount() > 0) {
+    const TCellPosition p = game.State.Board.LooseLetter(0);
+    game.State.Board.RemoveLooseLetter(p.Column, p.Row);
+    Check(!game.State.Board.IsOccupied(p.Column, p.Row));
   }
   CheckBoard(game);
   return 0;

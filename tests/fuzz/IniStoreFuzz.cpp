@@ -5,7 +5,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "core/IniStore.h"
+#include "core/store/IniStore.h"
 
 using namespace vb;
 

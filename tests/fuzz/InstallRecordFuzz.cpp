@@ -5,10 +5,10 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "core/DistributionList.h"
-#include "core/InstallRecord.h"
-#include "core/Paths.h"
-#include "core/PlainRelativePath.h"
+#include "core/store/DistributionList.h"
+#include "core/store/InstallRecord.h"
+#include "core/base/Paths.h"
+#include "core/base/PlainRelativePath.h"
 
 using namespace vb;
 using fuzz::Check;

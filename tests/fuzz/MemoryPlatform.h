@@ -29,6 +29,16 @@ class MemoryPlatform : public PortablePlatform {
     Files[path] = content;
     return true;
   }
+  bool AppendFileBytes(const std::string& path, const std::string& content) override {
+    Files[path] += content;
+    return true;
+  }
+  bool FileByteSize(const std::string& path, std::uint64_t& size) override {
+    auto found = Files.find(path);
+    if (found == Files.end()) return false;
+    size = found->second.size();
+    return true;
+  }
   bool MoveFileOver(const std::string& from, const std::string& to) override {
     auto found = Files.find(from);
     if (found == Files.end()) return false;

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "core/Game.h"
-#include "core/GameFile.h"
+#include "core/presenter/GamePresenter.h"
+#include "core/files/GameFile.h"
+#include "core/base/Paths.h"
 
 using namespace vb;
 using fuzz::Check;
@@ -17,20 +18,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string folder = "C:\\Vorbelle\\";
   platform.Files[folder + "Vorbelle.ini"] = fuzz::InputText(data, size);
 
-  TGame game(folder, &pool);
+  TGamePresenter game(folder, &pool);
   game.OptionsFile.Load();
-  Check(game.Board.ColumnsCount >= MinBoardSize && game.Board.ColumnsCount <= MaxBoardSize);
-  Check(game.Board.RowsCount >= MinBoardSize && game.Board.RowsCount <= MaxBoardSize);
-  Check(game.ColumnsCountComboBox().GetText() == std::to_string(game.Board.ColumnsCount));
+  Check(game.State.Board.ColumnsCount >= MinBoardSize && game.State.Board.ColumnsCount <= MaxBoardSize);
+  Check(game.State.Board.RowsCount >= MinBoardSize && game.State.Board.RowsCount <= MaxBoardSize);
+  Check(game.ColumnsChoice.GetText() == std::to_string(game.State.Board.ColumnsCount));
   Check(!game.LastGameFileName.empty() && game.LastGameFileName.size() <= 259);
-  Check(IsPlainDictionaryName(game.Dictionary.DictionaryName) && !game.Dictionary.DictionaryName.empty());
+  Check(IsPlainFileName(game.Dictionary.DictionaryName) && !game.Dictionary.DictionaryName.empty());
 
   game.OptionsFile.Save(false);
-  TGame again(folder, &pool);
+  TGamePresenter again(folder, &pool);
   again.OptionsFile.Load();
-  Check(again.Board.ColumnsCount == game.Board.ColumnsCount && again.Board.RowsCount == game.Board.RowsCount);
+  Check(again.State.Board.ColumnsCount == game.State.Board.ColumnsCount && again.State.Board.RowsCount == game.State.Board.RowsCount);
   Check(again.LastGameFileName == game.LastGameFileName && again.FullScreen == game.FullScreen);
   Check(again.Dictionary.DictionaryName == game.Dictionary.DictionaryName);
-  Check(again.AddToWordsList == game.AddToWordsList && again.AllowUnknownWords == game.AllowUnknownWords);
+  Check(again.State.Settings.AddToWordsList == game.State.Settings.AddToWordsList && again.State.Settings.AllowUnknownWords == game.State.Settings.AllowUnknownWords);
   return 0;
 }

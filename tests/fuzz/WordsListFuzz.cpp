@@ -5,7 +5,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "core/WordsList.h"
+#include "core/dictionary/WordsList.h"
 
 using namespace vb;
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/FunStat.h"
-#include "core/Paths.h"
+#include "core/errors/FunStat.h"
+#include "core/base/Paths.h"
 #include "platform/win32/DirectoryOperations.h"
 #include "support/FakePlatform.h"
 #include "support/FolderLink.h"

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/FunStat.h"
-#include "core/Paths.h"
+#include "core/errors/FunStat.h"
+#include "core/base/Paths.h"
 #include "platform/LinkReading.h"
 #include "platform/win32/FolderIdentity.h"
 #include "platform/win32/KnownFolders.h"

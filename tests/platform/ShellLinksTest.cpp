@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/FunStat.h"
-#include "core/Paths.h"
+#include "core/errors/FunStat.h"
+#include "core/base/Paths.h"
 #include "platform/win32/RunFile.h"
 #include "platform/win32/ShellLinks.h"
 #include "support/FakePlatform.h"

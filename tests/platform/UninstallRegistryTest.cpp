@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/FunStat.h"
+#include "core/errors/FunStat.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/UninstallRegistry.h"
 #include "support/FakePlatform.h"

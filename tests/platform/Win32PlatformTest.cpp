@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/FunStat.h"
-#include "core/Platform.h"
+#include "platform/DefaultPlatform.h"
+#include "core/errors/FunStat.h"
+#include "core/base/Platform.h"
 #include "platform/win32/FileTests.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"

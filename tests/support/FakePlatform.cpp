@@ -1,7 +1,8 @@
 #include "support/FakePlatform.h"
 
-#include "core/ErrorDialogSeam.h"
-#include "core/FunStat.h"
+#include "platform/DefaultPlatform.h"
+#include "core/errors/ErrorDialogSeam.h"
+#include "core/errors/FunStat.h"
 
 namespace vb::test {
 
@@ -47,6 +48,16 @@ bool FakePlatform::WriteFileBytes(const std::string& path, const std::string& co
     return false;
   }
   return real_.WriteFileBytes(path, content);
+}
+bool FakePlatform::AppendFileBytes(const std::string& path, const std::string& content) {
+  if (AllowWrite && !AllowWrite(path)) {
+    real_.SetLastError(112);
+    return false;
+  }
+  return real_.AppendFileBytes(path, content);
+}
+bool FakePlatform::FileByteSize(const std::string& path, std::uint64_t& size) {
+  return real_.FileByteSize(path, size);
 }
 std::uint32_t FakePlatform::GetLastError() { return real_.GetLastError(); }
 void FakePlatform::SetLastError(std::uint32_t code) { real_.SetLastError(code); }

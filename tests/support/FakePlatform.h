@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Platform.h"
+#include "core/base/Platform.h"
 
 namespace vb::test {
 
@@ -64,6 +64,8 @@ class FakePlatform : public Platform {
   bool RemoveFile(const std::string& path) override;
   bool ReadFileBytes(const std::string& path, std::string& content) override;
   bool WriteFileBytes(const std::string& path, const std::string& content) override;
+  bool AppendFileBytes(const std::string& path, const std::string& content) override;
+  bool FileByteSize(const std::string& path, std::uint64_t& size) override;
   std::uint32_t GetLastError() override;
   void SetLastError(std::uint32_t code) override;
   std::string ProgramPath() override;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ErrorDialogSeam.h"
+#include "core/errors/ErrorDialogSeam.h"
 
 namespace vb::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/FileDialogSeam.h"
+#include "core/files/FileDialogSeam.h"
 
 namespace vb::test {
 

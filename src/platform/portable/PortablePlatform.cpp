@@ -12,7 +12,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "core/Cp1252.h"
+#include "platform/DefaultPlatform.h"
+#include "core/text/Cp1252.h"
 
 namespace vb {
 
@@ -169,15 +170,33 @@ bool PortablePlatform::ReadFileBytes(const std::string& path, std::string& conte
   return true;
 }
 
-bool PortablePlatform::WriteFileBytes(const std::string& path, const std::string& content) {
+bool PortablePlatform::WriteWithMode(const std::string& path, const std::string& content, std::ios::openmode mode) {
   errno = 0;
-  std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
+  std::ofstream out(NativePath(path), std::ios::binary | mode);
   if (out) out.write(content.data(), static_cast<std::streamsize>(content.size()));
   if (out) out.close();
   if (!out) {
     lastError_ = ErrorFromErrno(errno ? errno : EACCES);
     return false;
   }
+  return true;
+}
+
+bool PortablePlatform::WriteFileBytes(const std::string& path, const std::string& content) {
+  return WriteWithMode(path, content, std::ios::trunc);
+}
+
+bool PortablePlatform::AppendFileBytes(const std::string& path, const std::string& content) {
+  return WriteWithMode(path, content, std::ios::app);
+}
+
+bool PortablePlatform::FileByteSize(const std::string& path, std::uint64_t& size) {
+  struct stat info {};
+  if (::stat(NativePath(path).c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+    lastError_ = ErrorFromErrno(errno ? errno : ENOENT);
+    return false;
+  }
+  size = static_cast<std::uint64_t>(info.st_size);
   return true;
 }
 

@@ -2,7 +2,9 @@
 // The platform of the native (non-Windows) build: enough for the core and its
 // tests. Paths in the program's form (backslashes) are mapped to '/' for the
 // file system, and the program path is given back with backslashes.
-#include "core/Platform.h"
+#include <ios>
+
+#include "core/base/Platform.h"
 
 namespace vb {
 
@@ -25,6 +27,8 @@ class PortablePlatform : public Platform {
   bool RemoveFile(const std::string& path) override;
   bool ReadFileBytes(const std::string& path, std::string& content) override;
   bool WriteFileBytes(const std::string& path, const std::string& content) override;
+  bool AppendFileBytes(const std::string& path, const std::string& content) override;
+  bool FileByteSize(const std::string& path, std::uint64_t& size) override;
   std::uint32_t GetLastError() override;
   void SetLastError(std::uint32_t code) override;
   std::string ProgramPath() override;
@@ -39,6 +43,7 @@ class PortablePlatform : public Platform {
   static std::string NativePath(const std::string& path);
 
  private:
+  bool WriteWithMode(const std::string& path, const std::string& content, std::ios::openmode mode);
   std::uint32_t lastError_ = 0;
   std::string clipboard_;
 };

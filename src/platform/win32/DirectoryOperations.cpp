@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "core/Paths.h"
-#include "core/Platform.h"
-#include "core/StatusFrame.h"
+#include "core/base/Paths.h"
+#include "core/base/Platform.h"
+#include "core/errors/StatusFrame.h"
 #include "platform/win32/FileTests.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/ReparsePoints.h"

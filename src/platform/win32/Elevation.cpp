@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/ProgramPaths.h"
+#include "core/base/ProgramPaths.h"
 #include "platform/win32/Handles.h"
 
 namespace vb {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "core/Paths.h"
-#include "core/StatusFrame.h"
+#include "core/base/Paths.h"
+#include "core/errors/StatusFrame.h"
 
 namespace vb {
 

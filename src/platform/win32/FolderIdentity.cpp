@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/Paths.h"
+#include "core/base/Paths.h"
 #include "platform/win32/Handles.h"
 
 namespace vb {

@@ -5,7 +5,7 @@
 
 #include <exception>
 
-#include "core/Terminate.h"
+#include "core/errors/Terminate.h"
 #include "platform/win32/Handles.h"
 
 namespace vb {
@@ -27,7 +27,8 @@ bool IsAnotherInstanceRunning(const std::string& programName) {
 
 void CloseInstanceMutex() { instanceMutex.reset(); }
 
-ProcessInitialisation::ProcessInitialisation() {
+ProcessInitialisation::ProcessInitialisation(Platform& platform) {
+  SetPlatform(&platform);
   std::set_terminate(&TerminateProgramFun);
   ::SetLastError(0);
   comInitialised_ = SUCCEEDED(::OleInitialize(nullptr));
@@ -36,6 +37,7 @@ ProcessInitialisation::ProcessInitialisation() {
 ProcessInitialisation::~ProcessInitialisation() {
   ::SetLastError(0);
   if (comInitialised_) ::OleUninitialize();
+  SetPlatform(nullptr);
 }
 
 }  // namespace vb

@@ -7,8 +7,8 @@
 
 #include <cstdlib>
 
-#include "core/Paths.h"
-#include "core/StatusFrame.h"
+#include "core/base/Paths.h"
+#include "core/errors/StatusFrame.h"
 #include "platform/win32/Handles.h"
 
 namespace vb {

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "core/Paths.h"
-#include "core/Platform.h"
-#include "core/StatusFrame.h"
-#include "core/StrictLines.h"
+#include "core/base/Paths.h"
+#include "core/base/Platform.h"
+#include "core/errors/StatusFrame.h"
+#include "core/store/StrictLines.h"
 #include "platform/win32/DirectoryOperations.h"
 #include "platform/win32/ReparsePoints.h"
 

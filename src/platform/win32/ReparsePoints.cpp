@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/Paths.h"
+#include "core/base/Paths.h"
 
 namespace vb {
 

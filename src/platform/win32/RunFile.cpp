@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "core/StatusFrame.h"
+#include "core/errors/StatusFrame.h"
 
 namespace vb {
 

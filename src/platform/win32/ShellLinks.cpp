@@ -5,8 +5,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "core/Paths.h"
-#include "core/StatusFrame.h"
+#include "core/base/Paths.h"
+#include "core/errors/StatusFrame.h"
 #include "platform/win32/FileTests.h"
 #include "platform/win32/Handles.h"
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/StatusFrame.h"
+#include "core/errors/StatusFrame.h"
 #include "platform/win32/Handles.h"
 
 namespace vb {

@@ -5,7 +5,9 @@
 
 #include <memory>
 
+#include "platform/DefaultPlatform.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/ModalOwner.h"
 
 namespace vb {
 
@@ -98,7 +100,12 @@ std::string Win32Platform::SystemErrorText(std::uint32_t code) {
 }
 
 int Win32Platform::ShowBox(const std::string& caption, const std::string& text, unsigned style) {
-  return ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
+  // Owned by the window the player works in, which it disables while it shows
+  // and which is active again afterwards.
+  HWND owner = FindModalOwner();
+  const int answer = ::MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+  if (CanOwnModal(owner) && ::GetActiveWindow() != owner) ::SetActiveWindow(owner);
+  return answer;
 }
 
 void Win32Platform::Beep(unsigned type) { ::MessageBeep(type); }
@@ -122,7 +129,9 @@ bool Win32Platform::MoveFileOver(const std::string& from, const std::string& to)
 bool Win32Platform::RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != FALSE; }
 
 bool Win32Platform::ReadFileBytes(const std::string& path, std::string& content) {
-  FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  // Other readers may come in, and a program that replaces the file (a sync
+  // client, an editor's safe save) is not blocked while this read runs.
+  FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   LARGE_INTEGER size;
@@ -143,18 +152,41 @@ bool Win32Platform::ReadFileBytes(const std::string& path, std::string& content)
   return true;
 }
 
-bool Win32Platform::WriteFileBytes(const std::string& path, const std::string& content) {
-  FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-  if (!file) return false;
+namespace {
+// Writes every byte and waits until they are on the disk.
+bool WriteAllAndFlush(HANDLE file, const std::string& content) {
   std::size_t at = 0;
   while (at < content.size()) {
     DWORD done = 0;
-    if (!::WriteFile(file.get(), content.data() + at, static_cast<DWORD>(content.size() - at), &done, nullptr))
-      return false;
+    if (!::WriteFile(file, content.data() + at, static_cast<DWORD>(content.size() - at), &done, nullptr)) return false;
     at += done;
   }
-  return ::FlushFileBuffers(file.get()) != FALSE;
+  return ::FlushFileBuffers(file) != FALSE;
+}
+}  // namespace
+
+bool Win32Platform::WriteFileBytes(const std::string& path, const std::string& content) {
+  FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+  return file && WriteAllAndFlush(file.get(), content);
+}
+
+bool Win32Platform::AppendFileBytes(const std::string& path, const std::string& content) {
+  // Append-only access: the bytes already in the file cannot be touched.
+  FileHandle file(::CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file && WriteAllAndFlush(file.get(), content);
+}
+
+bool Win32Platform::FileByteSize(const std::string& path, std::uint64_t& size) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return true;
 }
 
 std::uint32_t Win32Platform::GetLastError() { return ::GetLastError(); }

@@ -1,7 +1,7 @@
 #pragma once
 // The platform services of the core, from the Windows API ("A" functions, text
 // in the system code page).
-#include "core/Platform.h"
+#include "core/base/Platform.h"
 
 namespace vb {
 
@@ -24,6 +24,8 @@ class Win32Platform : public Platform {
   bool RemoveFile(const std::string& path) override;
   bool ReadFileBytes(const std::string& path, std::string& content) override;
   bool WriteFileBytes(const std::string& path, const std::string& content) override;
+  bool AppendFileBytes(const std::string& path, const std::string& content) override;
+  bool FileByteSize(const std::string& path, std::uint64_t& size) override;
   std::uint32_t GetLastError() override;
   void SetLastError(std::uint32_t code) override;
   std::string ProgramPath() override;

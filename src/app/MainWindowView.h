@@ -1,0 +1,51 @@
+#pragma once
+// Shows the game in the main window's controls: the presenter hands it the view
+// model and what changed once per command, and it redraws exactly that. It
+// keeps the model it was given, so painting and cursors never read the game
+// while a command runs.
+#include <functional>
+
+#include "app/BoardView.h"
+#include "app/MainWindowControls.h"
+#include "core/presenter/CommandTable.h"
+#include "core/presenter/GameView.h"
+
+namespace vb {
+
+class TChooseLetterForm;
+
+class TMainWindowView : public TGameView {
+ public:
+  // `applyLayout` lays the window out again (full screen on or off).
+  TMainWindowView(ui::Form& window, TMainWindowControls& controls, const TCommandTable& commands,
+                  std::function<void()> applyLayout);
+  TMainWindowView(const TMainWindowView&) = delete;
+  TMainWindowView& operator=(const TMainWindowView&) = delete;
+
+  void Update(const TGameViewModel& model, const TViewChanges& changes) override;
+
+  // The choose-letter dialog gets the dictionary's letters (not owned; may be null).
+  void SetChooseLetterForm(TChooseLetterForm* form);
+  const TGameViewModel& Shown() const { return shown_; }
+  const TBoardView& Board() const { return boardView_; }
+  // Cell size and font from the paint area's size and the board size in play.
+  void ComputeCellSize();
+  void PaintBoard(HDC dc) const { boardView_.PaintBoard(dc); }
+
+ private:
+  void ShowBoard(const TViewChanges& changes);
+  void ShowStock(const TViewChanges& changes);
+  void ShowTexts(const TViewChanges& changes);
+  void ShowSettings(const TViewChanges& changes);
+  void ShowFont(const TViewChanges& changes);
+
+  ui::Form& window_;
+  TMainWindowControls& controls_;
+  const TCommandTable& commands_;
+  std::function<void()> applyLayout_;
+  TChooseLetterForm* chooseLetterForm_ = nullptr;
+  TGameViewModel shown_;
+  TBoardView boardView_{shown_.Board};
+};
+
+}  // namespace vb

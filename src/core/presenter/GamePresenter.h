@@ -1,0 +1,157 @@
+#pragma once
+// The game presenter: owns the game (a TGameState value), the dictionary and
+// the files, and runs every command the window sends. A command changes the
+// state only; when the outermost command ends, the presenter builds the view
+// model, compares it with what the view last got and tells the view once.
+// The window never reads the state in the middle of a command, and nothing here
+// calls the window except that one Update. Dialogs reach the player through
+// their seams (file dialogs, the letter chooser, message boxes, error dialog).
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/dictionary/Dictionary.h"
+#include "core/files/FileDialogSeam.h"
+#include "core/presenter/GameCommands.h"
+#include "core/game/GameState.h"
+#include "core/presenter/GameView.h"
+#include "core/presenter/GameViewModel.h"
+#include "core/input/PlainTextInput.h"
+#include "core/base/ProgramPaths.h"
+#include "core/game/RandomPool.h"
+#include "core/store/StoredTextList.h"
+
+namespace vb {
+
+class TGamePresenter {
+ public:
+  // Folders and files live under `programFolder` (ends with a path delimiter):
+  // "VorbelleDictionaries\", "VorbelleGames\" and "Vorbelle.ini". Draws use
+  // `pool`, or the program-wide pool when none is given. File dialogs are
+  // `dialogs`; without them every file dialog counts as cancelled.
+  explicit TGamePresenter(const std::string& programFolder = GetProgramFolder(), TRandomPool* pool = nullptr,
+                          TFileDialogs* dialogs = nullptr);
+  TGamePresenter(const TGamePresenter&) = delete;
+  TGamePresenter& operator=(const TGamePresenter&) = delete;
+
+  // Holds the view's update until the outermost command ends. Every command
+  // opens one; code that changes the state directly (tests, start-up) can too.
+  class TCommandScope {
+   public:
+    explicit TCommandScope(TGamePresenter& presenter);
+    ~TCommandScope();
+    TCommandScope(const TCommandScope&) = delete;
+    TCommandScope& operator=(const TCommandScope&) = delete;
+
+   private:
+    TGamePresenter& presenter_;
+  };
+
+  // --- Connections ---------------------------------------------------------
+  // Not owned; nullptr detaches. A new view is sent the whole model at once.
+  void SetView(TGameView* view);
+  // The choose-letter dialog (not owned); without one a letter change is cancelled.
+  void SetLetterChooser(TLetterChooser* chooser) { chooser_ = chooser; }
+  TRandomPool& RandomPool() { return *pool_; }
+  TGameCommands& Commands() { return commands_; }
+
+  // --- State ---------------------------------------------------------------
+  TGameState State;
+  TDictionary Dictionary;
+  bool Modified = false;
+  bool FullScreen = false;
+  std::string LastGameFileName;  // at start: GamesFolder + "*.vbg"
+  // The board size the window offers for the next game (its combo boxes).
+  TPlainTextInput ColumnsChoice{"15"};
+  TPlainTextInput RowsChoice{"15"};
+
+  const std::string ProgramFolder;
+  const std::string GamesFolder;  // "VorbelleGames\" in the program folder
+  TStoredTextList GameFile;       // read and written by the game file unit
+  TStoredTextList OptionsFile;    // "Vorbelle.ini"
+
+  // --- What the window shows ----------------------------------------------
+  const std::string& Label(TGameLabel label) const { return labels_[static_cast<int>(label)]; }
+  bool PutButtonsEnabled() const { return putButtonsEnabled_; }
+  bool NewStockLettersEnabled() const { return State.LetterChangesCount > 0; }
+  const std::string& Title() const { return title_; }
+  bool BoardVisible() const { return boardVisible_; }
+  TGameViewModel ViewModel() const;
+  // Tells the view what changed since it was last told (nothing when nothing did).
+  void Publish();
+
+  // --- Game and board ------------------------------------------------------
+  void ResetCounters();
+  void ClearBoard();
+  // The board size from the choices (10..30, else 15 with a warning).
+  void ReadBoardSize();
+  // CheckSave, then an empty board of the chosen size with its letter changes;
+  // false (nothing changed) when the player cancelled the save question.
+  bool ResetGame();
+  // True when the caller may discard the game: unmodified, "No", or "Yes" and
+  // the save succeeded. Forwarding frame "TVorbelleForm::CheckSave".
+  bool CheckSave();
+  void SetTitle(const std::string& fileName);
+  // Loads the dictionary and shows what it left: its words count when usable,
+  // otherwise no counters and an empty stock.
+  bool LoadDictionary(std::string name);
+
+  // --- Settings from the window -------------------------------------------
+  void SetAddToWordsList(bool on);
+  void SetAllowUnknownWords(bool on);
+  void SetFullScreen(bool on);
+  void SetBoardSizeChoice(const std::string& columns, const std::string& rows);
+
+  // --- Stock and letter changes -------------------------------------------
+  void ClearStockLetters();
+  void FillStock();
+  // The right-button change of one stock letter (the letter chooser picks it).
+  bool ChangeStockLetter(int slot);
+  // "New stock letters"; true when a change was spent.
+  bool NewStockLetters();
+
+  // --- Moving letters (drag and drop, right clicks) ------------------------
+  bool CanDropStockLetterOnBoard(int slot, int c, int r) const { return State.CanDropStockLetterOnBoard(slot, c, r); }
+  bool CanMoveBoardLetter(int c, int r, int toC, int toR) const { return State.CanMoveBoardLetter(c, r, toC, toR); }
+  bool CanDropBoardLetterOnStock(int c, int r, int slot) const { return State.CanDropBoardLetterOnStock(c, r, slot); }
+  bool CanSwapStockLetters(int from, int to) const { return State.CanSwapStockLetters(from, to); }
+  bool DropStockLetterOnBoard(int slot, int column, int row);
+  bool MoveBoardLetter(int fromColumn, int fromRow, int toColumn, int toRow);
+  bool DropBoardLetterOnStock(int column, int row, int slot);
+  bool SwapStockLetters(int sourceSlot, int targetSlot);
+  bool ReturnLooseLetterToStock(int column, int row);
+
+  // --- Words and scoring ---------------------------------------------------
+  std::string CurrentWord() const { return State.CurrentWord(); }
+  // Commits the current word (read backwards when flipped). True when the
+  // letters were fixed and scored.
+  bool PutWord(bool flipped);
+  std::int32_t PossibleScore() const { return State.PossibleScore(Dictionary); }
+  void ShowScore(std::int32_t possibleScore);
+  // The letter under the mouse (0: none).
+  void ShowLetterScore(unsigned char letter);
+  void ShowLetterChanges();
+  // The put buttons follow the loose letters.
+  void UpdatePutButtons();
+
+ private:
+  void SetLabel(TGameLabel label, const std::string& text);
+  // After a move: the put buttons and the possible score follow the loose letters.
+  void AfterMove();
+
+  TRandomPool* pool_;
+  TNoFileDialogs noDialogs_;
+  TGameCommands commands_;
+  TGameView* view_ = nullptr;
+  TLetterChooser* chooser_ = nullptr;
+  TGameViewModel published_;
+  int commandDepth_ = 0;
+  bool publishing_ = false;
+
+  std::array<std::string, GameLabelsCount> labels_;
+  bool putButtonsEnabled_ = false;
+  std::string title_;
+  bool boardVisible_ = false;
+};
+
+}  // namespace vb
