@@ -142,10 +142,11 @@ void InstallProgram(const std::string& programName, const std::string& installTo
     }
     if (reinstall) record.MergeEarlier(earlier);
 
+    // Written only into a real folder of the installation, never through a link.
+    const bool ownFolder = PathExists(paths.Target) && !IsReparsePoint(paths.Target);
     TFunStatContext recordFailure;
-    if (PathExists(paths.Target) && !IsReparsePoint(paths.Target) && !WriteInstallRecordFile(paths.Target, record))
-      recordFailure = GlobalFunStat;
-    if (PathExists(paths.Target)) ReportToErrorLog(paths.Target, "Installing from " + paths.Source + ":", problems);
+    if (ownFolder && !WriteInstallRecordFile(paths.Target, record)) recordFailure = GlobalFunStat;
+    if (ownFolder) ReportToErrorLog(paths.Target, "Installing from " + paths.Source + ":", problems);
     if (!renamed) return;
 
     // The installed program checks the instance guard when it starts; the
