@@ -34,6 +34,17 @@ foreach(name Readme.txt Support.txt)
   endif()
 endforeach()
 
+# The list of the distribution's own files: the installer copies these and
+# nothing else that lies beside it.
+file(GLOB_RECURSE shipped RELATIVE ${folder} ${folder}/*)
+list(SORT shipped)
+set(listing "Vorbelle distribution files, version 1\r\n")
+foreach(path ${shipped})
+  string(REPLACE "/" "\\" path "${path}")
+  string(APPEND listing "${path}\r\n")
+endforeach()
+file(WRITE ${folder}/Install.lst "${listing}")
+
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf Vorbelle.zip --format=zip Vorbelle
                 WORKING_DIRECTORY ${DIST} RESULT_VARIABLE zipped)
 if(NOT zipped EQUAL 0)

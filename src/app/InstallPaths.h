@@ -24,5 +24,11 @@ InstallPaths ComputeInstallPaths(const std::string& sourceFolder, const std::str
 // The uninstall command line: the program file, quoted when it holds a blank so
 // that no shorter path can be taken for it, then "/Uninstall".
 std::string UninstallCommandFor(const std::string& programFile);
+// The program file that an uninstall command line starts (quoted or not, with
+// or without the "/Uninstall" argument); empty when it names none.
+std::string ProgramOfUninstallCommand(const std::string& command);
+
+// The nearest folder of `path` (itself included) that exists, or empty.
+std::string NearestExistingFolder(const std::string& path);
 
 }  // namespace vb

@@ -1,13 +1,17 @@
 #pragma once
-// What the installer does: copy the distribution folder, make the program file,
-// shortcuts and uninstall entry, start the program; and undo it all.
+// What the installer does: copy the distribution's listed files, make the
+// program file, shortcuts and uninstall entry, record all of it, start the
+// program; and undo exactly what was recorded.
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "platform/win32/Elevation.h"
+
 namespace vb {
 
-// The system places the installer writes to and the start of the installed
-// program. Tests replace it to work in folders of their own.
+// The system places the installer writes to, the rights it has, and the start
+// of the installed program. Tests replace it to work in folders of their own.
 class InstallerSystem {
  public:
   virtual ~InstallerSystem() = default;
@@ -15,10 +19,17 @@ class InstallerSystem {
   virtual std::string DesktopPath();
   virtual std::string ProgramsMenuPath();
   virtual std::string ProgramFilesPath();
-  // Folders the uninstaller must never empty, besides drive roots.
+  // Folders never installed into or emptied, besides volume roots.
   virtual std::vector<std::string> ProtectedFolders();
   // Starts the installed program; a failure is left in GlobalFunStat.
   virtual void StartProgram(const std::string& programFile);
+
+  // Rights: whether this run has administrator rights, may add to a folder and
+  // may write the machine's uninstall entries; and its restart with the rights.
+  virtual bool IsElevated();
+  virtual bool CanWriteFolder(const std::string& folder);
+  virtual bool CanWriteUninstallEntries();
+  virtual ElevatedStart RestartElevated(std::uint32_t& error);
 };
 
 InstallerSystem& GetInstallerSystem();

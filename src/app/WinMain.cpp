@@ -11,6 +11,7 @@
 #include "core/base/ProgramIdentity.h"
 #include "app/VorbelleForm.h"
 #include "core/errors/StatusFrame.h"
+#include "platform/win32/Elevation.h"
 #include "platform/win32/Instance.h"
 #include "ui/Application.h"
 #include "ui/Window.h"
@@ -42,6 +43,8 @@ void RunGame(vb::TErrorForm& errorForm, int showCommand) {
 
 void RunInstaller(vb::TErrorForm& errorForm, int showCommand) {
   using namespace vb;
+  // The installer must write where it says it does, not into a private copy.
+  TurnOffFileVirtualization();
   TInstallForm installForm;
   errorForm.Create();
   if (!ShowInstallerWindow(installForm, kProgramName, kProgramName, kVersionText, showCommand))

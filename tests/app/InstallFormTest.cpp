@@ -92,6 +92,7 @@ TEST_F(InstallWindow, InstallAnsweredNoClosesTheWindowWithoutChanges) {
   ASSERT_TRUE(form.Create());
   form.SetProgramInfo("Vorbelle", "Vorbelle", "Version 2.5.1");
   form.InstallToEdit.SetText(folder / "Programs\\");
+  test::WriteTextFile(dist + "Install.lst", "Vorbelle distribution files, version 1\r\nInstall.exe\r\n");
   platform->Answers = {7};
   form.InstallButton.Click();
   HandleWaitingMessages();

@@ -8,20 +8,22 @@
 #include "app/InstallMode.h"
 #include "app/InstallPaths.h"
 #include "app/InstallSteps.h"
+#include "app/InstallerFixture.h"
 #include "core/errors/FunStat.h"
 #include "core/base/Paths.h"
-#include "platform/LinkReading.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/UninstallRegistry.h"
 #include "support/FakePlatform.h"
-#include "support/ScriptedErrorDialog.h"
-#include "support/TempFolder.h"
 
 namespace vb {
 namespace {
 
-constexpr int kYes = 6, kNo = 7;
-const char* const kName = "VorbelleStepsTest";  // program and registry entry name of these tests
+using test::Installer;
+using test::kName;
+using test::kNo;
+using test::kYes;
+using test::RegistryValue;
+using test::TestInstallerSystem;
 
 TEST(InstallPaths, NamesFollowTheDistributionFolderAndTheChosenParent) {
   InstallPaths paths = ComputeInstallPaths("D:\\Dist\\Vorbelle\\", "C:\\Programs\\", "Vorbelle");
@@ -58,63 +60,6 @@ TEST(InstallMode, FileNameOrUninstallArgumentInAnyCase) {
   platform->Parameters = {"game.vbg", "/Uninstall"};
   EXPECT_FALSE(IsInstallerMode());
 }
-
-// Special folders inside the test's own folder; the started program is recorded.
-class TestInstallerSystem : public InstallerSystem {
- public:
-  explicit TestInstallerSystem(const std::string& root) : root_(root) {
-    for (const char* name : {"Desktop", "Programs", "Program Files"}) ::CreateDirectoryA((root + name).c_str(), nullptr);
-  }
-  std::string DesktopPath() override { return root_ + "Desktop\\"; }
-  std::string ProgramsMenuPath() override { return root_ + "Programs\\"; }
-  std::string ProgramFilesPath() override { return root_ + "Program Files\\"; }
-  std::vector<std::string> ProtectedFolders() override { return {DesktopPath(), ProgramsMenuPath(), ProgramFilesPath()}; }
-  void StartProgram(const std::string& file) override { Started.push_back(file); }
-  std::vector<std::string> Started;
-
- private:
-  std::string root_;
-};
-
-std::string RegistryValue(const char* name) {
-  RegistryKey key;
-  const std::string path = std::string(kUninstallKeyPath) + kName;
-  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
-    return "<no entry>";
-  char value[512] = "";
-  DWORD size = sizeof value;
-  if (::RegQueryValueExA(key.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS)
-    return "<no value>";
-  return value;
-}
-
-class Installer : public ::testing::Test {
- protected:
-  Installer() : system(folder.Path()) {
-    SetInstallerSystem(&system);
-    dist = folder / "dist\\Vorbelle\\";
-    ::CreateDirectoryA((folder / "dist").c_str(), nullptr);
-    ::CreateDirectoryA(dist.c_str(), nullptr);
-    ::CreateDirectoryA((dist + "VorbelleDictionaries").c_str(), nullptr);
-    test::WriteTextFile(dist + "Install.exe", "program");
-    test::WriteTextFile(dist + "Readme.txt", "Read me.");
-    test::WriteTextFile(dist + "VorbelleDictionaries\\English.vbd", "dictionary");
-    platform->FixedProgramPath = dist + "Install.exe";
-    target = system.ProgramFilesPath() + "Vorbelle\\";
-    programFile = target + kName + ".exe";
-  }
-  ~Installer() override {
-    SetInstallerSystem(nullptr);
-    DeleteUninstallerRegistry(kName);
-  }
-
-  test::ComScope com;
-  test::FakePlatformScope platform;
-  test::ScriptedErrorDialog errors;
-  test::TempFolder folder;
-  TestInstallerSystem system;
-  std::string dist, target, programFile;
-};
 
 TEST_F(Installer, InstallCopiesMakesShortcutsAndEntryAndStartsTheProgram) {
   platform->Answers = {kYes};
@@ -183,22 +128,25 @@ TEST_F(Installer, ReinstallReplacesAReadOnlyProgramAndKeepsTheOptions) {
   EXPECT_EQ(system.Started.size(), 1u);
 }
 
-TEST_F(Installer, FromADriveRootTheCopyFailsAndNothingElseHappens) {
-  platform->FixedProgramPath = "Q:\\Install.exe";
-  platform->Answers = {kYes, 1};
-  InstallProgram(kName, system.ProgramFilesPath());
-
-  ASSERT_EQ(platform->Boxes.size(), 2u);
-  EXPECT_EQ(platform->Boxes[0].Text, "Install the program in directory \"" + system.ProgramFilesPath() + "Q:\"?");
-  EXPECT_EQ(platform->Boxes[1].Text, "Failed to process directory.");
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].FailureText,
-            "Failed to install program. Check to see if you have rights to write in the installation directory.");
-  EXPECT_NE(errors.Shown[0].Report.find("Failed to rename."), std::string::npos);
-  EXPECT_EQ(GlobalFunStat.Status, StatusPerfect);
-  EXPECT_FALSE(PathExists(system.DesktopPath() + kName + ".lnk"));
-  EXPECT_EQ(RegistryValue("DisplayName"), "<no entry>");
-  EXPECT_TRUE(system.Started.empty());
+TEST_F(Installer, WithoutItsFileListNothingIsInstalledAndTheWarningSaysWhy) {
+  // A folder with the program but no list, and a drive root where nothing is.
+  ::DeleteFileA((dist + "Install.lst").c_str());
+  for (const std::string& program : {dist + "Install.exe", std::string("Q:\\Install.exe")}) {
+    platform->FixedProgramPath = program;
+    platform->Boxes.clear();
+    platform->Answers = {kYes};
+    InstallProgram(kName, system.ProgramFilesPath());
+    ASSERT_EQ(platform->Boxes.size(), 1u) << program << ": no question is asked";
+    EXPECT_EQ(platform->Boxes[0].Caption, "Warning");
+    EXPECT_EQ(platform->Boxes[0].Text, "The list of the program's files, \"Install.lst\", is missing or damaged in "
+                                       "directory \"" + GetPathPart(program) + "\". Nothing was installed.");
+    EXPECT_TRUE(errors.Shown.empty());
+    EXPECT_FALSE(PathExists(target));
+    EXPECT_FALSE(PathExists(system.ProgramFilesPath() + "Q:"));
+    EXPECT_FALSE(PathExists(system.DesktopPath() + kName + ".lnk"));
+    EXPECT_EQ(RegistryValue("DisplayName"), "<no entry>");
+    EXPECT_TRUE(system.Started.empty());
+  }
 }
 
 TEST_F(Installer, AFailedStartIsReportedAfterAFullInstallation) {

@@ -29,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   game.OptionsFile.Save(false);
   TGamePresenter again(folder, &pool);
   again.OptionsFile.Load();
-  Check(again.Board.ColumnsCount == game.State.Board.ColumnsCount && again.Board.RowsCount == game.State.Board.RowsCount);
+  Check(again.State.Board.ColumnsCount == game.State.Board.ColumnsCount && again.State.Board.RowsCount == game.State.Board.RowsCount);
   Check(again.LastGameFileName == game.LastGameFileName && again.FullScreen == game.FullScreen);
   Check(again.Dictionary.DictionaryName == game.Dictionary.DictionaryName);
-  Check(again.AddToWordsList == game.State.Settings.AddToWordsList && again.AllowUnknownWords == game.State.Settings.AllowUnknownWords);
+  Check(again.State.Settings.AddToWordsList == game.State.Settings.AddToWordsList && again.State.Settings.AllowUnknownWords == game.State.Settings.AllowUnknownWords);
   return 0;
 }

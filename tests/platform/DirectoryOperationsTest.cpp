@@ -7,6 +7,7 @@
 #include "core/base/Paths.h"
 #include "platform/win32/DirectoryOperations.h"
 #include "support/FakePlatform.h"
+#include "support/FolderLink.h"
 #include "support/TempFolder.h"
 
 namespace vb {
@@ -184,17 +185,25 @@ TEST_F(DirectoryOperations, AFailedLevelShowsTheBoxAndKeepsItsError) {
   EXPECT_EQ(platform->Boxes.size(), 3u);
 }
 
-TEST_F(DirectoryOperations, ALinkedFolderIsUnlinkedButWhatItPointsToStays) {
+TEST_F(DirectoryOperations, WhatALinkedFolderPointsToIsNeitherDeletedNorCopied) {
   const std::string elsewhere = MakeFolder("elsewhere");
   test::WriteTextFile(elsewhere + "\\keep.txt", "precious");
   const std::string root = MakeFolder("Vorbelle");
-  const std::string link = root + "\\link";
-  if (!::CreateSymbolicLinkA(link.c_str(), elsewhere.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY))
-    GTEST_SKIP() << "folder links are not available here";
-  DWORD attributes = ::GetFileAttributesA(link.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-    GTEST_SKIP() << "the link is not reported as one";
+  test::WriteTextFile(root + "\\Vorbelle.exe", "program");
+  test::ScopedFolderLink inner(root + "\\link", elsewhere);
+  const std::string outer = folder / "outer";
+  test::ScopedFolderLink outerLink(outer, root);
+  if (!inner.Made() || !outerLink.Made()) GTEST_SKIP() << "folder links cannot be made here";
 
+  const std::string copy = folder / "copy";
+  CopyDeleteDirectory(root, copy, true);
+  EXPECT_TRUE(PathExists(copy + "\\Vorbelle.exe"));
+  EXPECT_FALSE(PathExists(copy + "\\link"));
+
+  // Deleting the link to the whole folder leaves the folder; deleting the
+  // folder leaves what its link points to.
+  DeleteDirectoryNoErrors(outer);
+  EXPECT_TRUE(PathExists(root + "\\Vorbelle.exe"));
   DeleteDirectoryNoErrors(root);
   EXPECT_EQ(test::ReadTextFile(elsewhere + "\\keep.txt"), "precious");
 }

@@ -2,6 +2,7 @@
 // A fresh folder for one test, removed with everything in it afterwards. Its
 // path is in the program's form (backslash delimiters) on both builds.
 #include <string>
+#include <vector>
 
 namespace vb::test {
 
@@ -22,6 +23,8 @@ class TempFolder {
 // Whole-file helpers for test setup (program-form paths).
 void WriteTextFile(const std::string& path, const std::string& content);
 std::string ReadTextFile(const std::string& path);
+// The names (without folder) of the files in a folder, sorted.
+std::vector<std::string> FileNamesIn(const std::string& folder);
 // The source tree (for the shipped data), in program form, ending with a backslash.
 std::string SourceFolder();
 

@@ -7,6 +7,7 @@
 #include "core/errors/StatusFrame.h"
 #include "platform/win32/FileTests.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/ReparsePoints.h"
 
 namespace vb {
 
@@ -29,16 +30,6 @@ bool SkipDotEntries(HANDLE search, WIN32_FIND_DATAA& entry) {
   return true;
 }
 
-// False when the last component of a folder path cannot name a folder: a
-// drive name below another folder, or a name with wildcard characters.
-bool IsValidFolderPath(std::string path) {
-  if (!path.empty() && path.back() == '\\') path.pop_back();
-  const std::size_t cut = path.find_last_of('\\');
-  if (cut == std::string::npos) return true;  // a drive or a name relative to the current folder
-  const std::string name = path.substr(cut + 1);
-  return name.find(':') == std::string::npos && !HasInvalidNameCharacter(name);
-}
-
 void RemoveFolderIgnoringFailure(const std::string& directory) {
   ClearReadOnly(directory);
   ::RemoveDirectoryA(directory.c_str());
@@ -50,6 +41,14 @@ void DeleteFileIgnoringFailure(const std::string& path) {
 }
 
 }  // namespace
+
+bool IsValidFolderPath(std::string path) {
+  if (!path.empty() && path.back() == '\\') path.pop_back();
+  const std::size_t cut = path.find_last_of('\\');
+  if (cut == std::string::npos) return true;  // a drive or a name relative to the current folder
+  const std::string name = path.substr(cut + 1);
+  return name.find(':') == std::string::npos && !HasInvalidNameCharacter(name);
+}
 
 void PrepareTargetFile(const std::string& oldName, const std::string& newName, bool replace) {
   if (replace && !IsSameFile(oldName, newName) && PathExists(newName)) DeleteFileIgnoringFailure(newName);
@@ -68,8 +67,14 @@ bool MyRenameFile(const std::string& oldName, const std::string& newName, bool r
 }
 
 void DeleteDirectoryNoErrors(const std::string& directory) {
+  bool isLink = false;
   StatusFrame frame(VB_HERE, "DeleteDirectoryNoErrors");
   frame.Run([&] {
+    // A folder that is itself a link is left alone, never emptied.
+    if (IsReparsePoint(directory)) {
+      isLink = true;
+      return;
+    }
     const std::string folder = AddPathDelimiter(directory);
     WIN32_FIND_DATAA entry;
     ::SetLastError(0);
@@ -79,11 +84,11 @@ void DeleteDirectoryNoErrors(const std::string& directory) {
     } else if (SkipDotEntries(search.get(), entry)) {
       do {
         const std::string path = folder + entry.cFileName;
-        if (IsLinkedDirectory(entry))
-          RemoveFolderIgnoringFailure(path);  // the link goes; what it points to stays
-        else if (IsDirectoryEntry(entry))
+        // A linked folder is left as it is: removing it could remove what
+        // it points to on a file system that follows the link.
+        if (IsDirectoryEntry(entry) && !IsLinkedDirectory(entry))
           DeleteDirectoryNoErrors(path);
-        else
+        else if (!IsDirectoryEntry(entry))
           DeleteFileIgnoringFailure(path);
         ::SetLastError(0);
         if (!::FindNextFileA(search.get(), &entry)) {
@@ -94,7 +99,7 @@ void DeleteDirectoryNoErrors(const std::string& directory) {
     }
   }, __LINE__);
   // The folder itself goes last, once its listing is closed.
-  RemoveFolderIgnoringFailure(directory);
+  if (!isLink) RemoveFolderIgnoringFailure(directory);
 }
 
 namespace {
@@ -132,9 +137,10 @@ void CopyDeleteLevel(const std::string& source, const std::string& destination, 
       const std::string to = destinationFolder + entry.cFileName;
       if (IsDirectoryEntry(entry)) {
         if (!excluded.empty() && IsSameFile(from, excluded)) continue;
-        if (!copy && IsLinkedDirectory(entry)) continue;  // never empty what a link points to
+        if (IsLinkedDirectory(entry)) continue;  // never copy or empty what a link points to
         CopyDeleteLevel(from, to, copy, excluded);
       } else if (copy) {
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;  // a link's target is not ours
         ClearReadOnly(to);
         ::CopyFileA(from.c_str(), to.c_str(), FALSE);
       } else {

@@ -5,6 +5,10 @@
 
 namespace vb {
 
+// False when the last component of a folder path cannot name a folder: a
+// drive name below another folder, or a name with wildcard characters.
+bool IsValidFolderPath(std::string path);
+
 // With `replace`, removes an existing `newName` (even read-only) unless it is
 // the same file as `oldName`.
 void PrepareTargetFile(const std::string& oldName, const std::string& newName, bool replace);
@@ -12,7 +16,8 @@ void PrepareTargetFile(const std::string& oldName, const std::string& newName, b
 bool MyRenameFile(const std::string& oldName, const std::string& newName, bool replace);
 
 // Deletes a folder tree as far as possible: files in use and the folders that
-// hold them stay. Linked folders (junctions) are unlinked, never emptied.
+// hold them stay. Linked folders (junctions, symbolic links) are left as they
+// are, never emptied.
 void DeleteDirectoryNoErrors(const std::string& directory);
 
 // Copies the folder tree `source` into `destination` (`copy`), or moves it by

@@ -1,6 +1,7 @@
 #pragma once
 // The system's special folders and the folder-selection dialog.
 #include <string>
+#include <vector>
 
 namespace vb {
 
@@ -10,6 +11,12 @@ std::string GetSystemDirectoryPath(int folderId);
 std::string GetDesktopPath();
 std::string GetProgramsMenuPath();
 std::string GetProgramFilesPath();
+
+// The shell's own folders that hold far more than one program: Windows, System,
+// the program-files folders, ProgramData, Users, the profile, AppData, Desktop,
+// Documents, Downloads, the Start menu, Programs, Startup and the like, for the
+// user and for all users. Only those the system can name; none is created.
+std::vector<std::string> GetKnownShellFolders();
 
 // Lets the user choose a file-system folder, starting at `root` (the desktop
 // when empty). True with the folder in `directory` when confirmed.

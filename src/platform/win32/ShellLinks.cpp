@@ -86,6 +86,24 @@ void TLinkFile::Save(const std::string& linkPath, bool overwrite) {
   }, __LINE__);
 }
 
+bool ReadLinkTarget(const std::string& linkPath, std::string& target) {
+  target.clear();
+  ComPtr<IShellLinkA> shellLink;
+  ComPtr<IPersistFile> persistFile;
+  wchar_t widePath[MAX_PATH];
+  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                shellLink.put_void())) ||
+      FAILED(shellLink->QueryInterface(IID_IPersistFile, persistFile.put_void())) ||
+      !::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) ||
+      FAILED(persistFile->Load(widePath, STGM_READ)))
+    return false;
+  char path[MAX_PATH * 2] = "";
+  // The stored path itself, without the shell resolving it to somewhere else.
+  if (FAILED(shellLink->GetPath(path, sizeof path, nullptr, SLGP_RAWPATH))) return false;
+  target = path;
+  return !target.empty();
+}
+
 bool IsDosProgram(const std::string& path) {
   DWORD_PTR type = ::SHGetFileInfoA(path.c_str(), 0, nullptr, 0, SHGFI_EXETYPE);
   return type == 0x5A4D;

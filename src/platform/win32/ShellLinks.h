@@ -25,6 +25,10 @@ class TLinkFile {
   void Save(const std::string& linkPath, bool overwrite);
 };
 
+// The file a shortcut points to, as stored in it; false when the file is no
+// shortcut the shell can read.
+bool ReadLinkTarget(const std::string& linkPath, std::string& target);
+
 // True for MS-DOS programs and batch files (the shell reports them as plain "MZ").
 bool IsDosProgram(const std::string& path);
 // ".pif" for MS-DOS programs, ".lnk" for everything else.

@@ -35,6 +35,32 @@ void SetUninstallRegistry(const std::string& entryName, const std::string& displ
   }, __LINE__);
 }
 
+bool ReadUninstallString(const std::string& entryName, std::string& uninstallString) {
+  uninstallString.clear();
+  RegistryKey key;
+  const std::string keyPath = kUninstallKeyPath + entryName;
+  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
+    return false;
+  char value[2048];
+  DWORD size = sizeof value - 1, type = 0;
+  if (::RegQueryValueExA(key.get(), "UninstallString", nullptr, &type, reinterpret_cast<BYTE*>(value), &size) !=
+          ERROR_SUCCESS ||
+      (type != REG_SZ && type != REG_EXPAND_SZ))
+    return false;
+  value[size] = 0;  // a stored text need not end with its zero
+  uninstallString = value;
+  return true;
+}
+
+bool CanWriteUninstallEntries() {
+  // Asking for the right to add keys makes nothing.
+  std::string keyPath = kUninstallKeyPath;
+  keyPath.pop_back();
+  RegistryKey key;
+  return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_CREATE_SUB_KEY | KEY_SET_VALUE, key.put()) !=
+         ERROR_ACCESS_DENIED;
+}
+
 void DeleteUninstallerRegistry(const std::string& entryName) {
   StatusFrame frame(VB_HERE, "DeleteUninstallerRegistry");
   frame.Run([&] {
