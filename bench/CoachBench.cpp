@@ -18,6 +18,7 @@
 #include "core/coach/WordGraph.h"
 #include "core/dictionary/Dictionary.h"
 #include "core/text/TextLines.h"
+#include "BenchMain.h"
 #include "platform/DefaultPlatform.h"
 
 namespace vb {
@@ -150,21 +151,4 @@ BENCHMARK(BM_BuildEnglishGraph)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace vb
 
-int main(int argc, char** argv) {
-  vb::SetPlatform(&vb::DefaultPlatform());
-  bool smoke = false;
-  std::vector<char*> arguments;
-  for (int i = 0; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--smoke") == 0)
-      smoke = true;
-    else
-      arguments.push_back(argv[i]);
-  }
-  if (!smoke) {
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
-    benchmark::RunSpecifiedBenchmarks();
-  }
-  vb::PrintSummary(smoke);
-  return 0;
-}
+int main(int argc, char** argv) { return vb::RunBenchmarkProgram(argc, argv, vb::PrintSummary); }

@@ -14,6 +14,7 @@
 
 #include "core/dictionary/LetterStatistics.h"
 #include "core/base/Platform.h"
+#include "BenchMain.h"
 #include "platform/DefaultPlatform.h"
 #include "core/text/TextLines.h"
 #include "core/dictionary/WordsList.h"
@@ -141,21 +142,4 @@ void PrintSummary(bool smoke) {
 }  // namespace
 }  // namespace vb
 
-int main(int argc, char** argv) {
-  vb::SetPlatform(&vb::DefaultPlatform());
-  bool smoke = false;
-  std::vector<char*> arguments;
-  for (int i = 0; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--smoke") == 0)
-      smoke = true;
-    else
-      arguments.push_back(argv[i]);
-  }
-  if (!smoke) {
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
-    benchmark::RunSpecifiedBenchmarks();
-  }
-  vb::PrintSummary(smoke);
-  return 0;
-}
+int main(int argc, char** argv) { return vb::RunBenchmarkProgram(argc, argv, vb::PrintSummary); }
