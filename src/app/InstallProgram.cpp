@@ -29,7 +29,7 @@ bool LastCallSucceeded() { return GlobalFunStat.Status <= StatusWarning; }
 // Listed files the installer never copies: its own list and record, and the
 // options and error log that a reinstallation keeps.
 bool IsNeverCopied(const std::string& relative) {
-  for (const char* name : {kDistributionListName, kInstallRecordName, "Vorbelle.ini", "Errors.log"})
+  for (const char* name : {kDistributionListName, kInstallRecordName, kOptionsFileName, kErrorLogName})
     if (SameTextAscii(relative, name)) return true;
   return false;
 }

@@ -4,6 +4,7 @@
 
 #include "core/store/ErrorLog.h"
 #include "core/base/Paths.h"
+#include "core/base/ProgramPaths.h"
 #include "core/base/Platform.h"
 #include "core/store/SafeFileWrite.h"
 
@@ -71,7 +72,7 @@ bool ReportToErrorLog(const std::string& folder, const std::string& what, const 
   if (problems.empty()) return false;
   std::string text = what;
   for (const std::string& problem : problems) text += "\r\n" + problem;
-  return AppendToLogFile(AddPathDelimiter(folder) + "Errors.log", text);
+  return AppendToLogFile(AddPathDelimiter(folder) + kErrorLogName, text);
 }
 
 }  // namespace vb

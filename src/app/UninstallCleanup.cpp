@@ -8,6 +8,8 @@
 #include "app/InstallProtection.h"
 #include "app/InstallSteps.h"
 #include "core/base/Paths.h"
+#include "core/base/ProgramPaths.h"
+#include "core/store/SafeFileWrite.h"
 #include "core/store/StrictLines.h"
 #include "platform/win32/FileTests.h"
 #include "platform/win32/Handles.h"
@@ -19,10 +21,6 @@ namespace vb {
 
 namespace {
 
-const char* const kGamesFolder = "VorbelleGames";
-const char* const kDictionariesFolder = "VorbelleDictionaries";
-const char* const kErrorLogName = "Errors.log";
-const char* const kInterruptedSave = ".vbtmp";  // the temporary name of an atomic save
 constexpr int kDeepestLevel = 32;
 
 bool EndsWithText(const std::string& text, const std::string& end) {
@@ -115,7 +113,7 @@ void RemoveUninstallEntry(const InstallationToRemove& installation) {
 // The folders that may go once empty, deepest first.
 std::vector<std::string> FoldersToRemove(const InstallRecord& record) {
   std::vector<std::string> folders = record.MadeFolders;
-  for (const char* own : {kGamesFolder, kDictionariesFolder})
+  for (const char* own : {kGamesFolderName, kDictionariesFolderName})
     if (std::none_of(folders.begin(), folders.end(), [&](const std::string& f) { return SameTextAscii(f, own); }))
       folders.push_back(own);
   auto depth = [](const std::string& path) { return std::count(path.begin(), path.end(), '\\'); };
@@ -155,11 +153,11 @@ void LookAtWhatStayed(const std::string& root, const std::string& relative, int 
 
 bool IsGameOwnFile(const std::string& relative) {
   std::string path = relative;
-  if (EndsWithText(path, kInterruptedSave)) path.resize(path.size() - std::string(kInterruptedSave).size());
+  if (EndsWithText(path, kTemporaryFileSuffix)) path.resize(path.size() - std::string(kTemporaryFileSuffix).size());
   const std::string folder = GetPathPart(path), name = GetNamePart(path), extension = GetExtension(path);
-  if (folder.empty()) return SameTextAscii(name, "Vorbelle.ini") || SameTextAscii(name, kErrorLogName);
-  if (SameTextAscii(folder, std::string(kGamesFolder) + "\\")) return SameTextAscii(extension, ".vbg");
-  if (SameTextAscii(folder, std::string(kDictionariesFolder) + "\\"))
+  if (folder.empty()) return SameTextAscii(name, kOptionsFileName) || SameTextAscii(name, kErrorLogName);
+  if (SameTextAscii(folder, std::string(kGamesFolderName) + "\\")) return SameTextAscii(extension, ".vbg");
+  if (SameTextAscii(folder, std::string(kDictionariesFolderName) + "\\"))
     return SameTextAscii(extension, ".vbd") || SameTextAscii(extension, ".txt");
   return false;
 }
@@ -174,9 +172,9 @@ std::vector<std::string> RemoveInstallation(const InstallationToRemove& installa
   Attempts attempts;
   for (const std::string& file : record.Files)
     if (!(installation.KeepErrorLog && SameTextAscii(file, kErrorLogName))) DeleteOneFile(root, file, attempts);
-  for (const char* folder : {"", kGamesFolder, kDictionariesFolder}) DeleteGameFilesIn(root, folder, installation.KeepErrorLog, attempts);
+  for (const char* folder : {"", kGamesFolderName, kDictionariesFolderName}) DeleteGameFilesIn(root, folder, installation.KeepErrorLog, attempts);
   if (installation.KeepErrorLog) attempts.Files.Insert(kErrorLogName);  // kept on purpose, not foreign
-  for (const std::string& name : {std::string(kInstallRecordName), std::string(kInstallRecordName) + kInterruptedSave})
+  for (const std::string& name : {std::string(kInstallRecordName), std::string(kInstallRecordName) + kTemporaryFileSuffix})
     DeleteOneFile(root, name, attempts);
 
   SeenNames ownFolders;

@@ -73,10 +73,7 @@ void TVorbelleForm::BuildCommandTable() {
   }
 }
 
-void TVorbelleForm::RunCommand(TCommandId id) {
-  PassBoardSizeChoice();
-  commands_.Run(id, view_.Shown());
-}
+void TVorbelleForm::RunCommand(TCommandId id) { commands_.Run(id, view_.Shown()); }
 
 bool TVorbelleForm::Create() {
   if (created_) return true;
@@ -106,8 +103,6 @@ void TVorbelleForm::ConnectControls() {
   c.AllowUnknownWordsCheckBox.OnClick = [this] {
     game_.SetAllowUnknownWords(controls_.AllowUnknownWordsCheckBox.Checked());
   };
-  c.ColumnsCountComboBox.OnChange = [this] { PassBoardSizeChoice(); };
-  c.RowsCountComboBox.OnChange = [this] { PassBoardSizeChoice(); };
   c.PutWordButton.OnClick = [this] { RunCommand(TCommandId::PutWord); };
   c.PutFlippedWordButton.OnClick = [this] { RunCommand(TCommandId::PutFlippedWord); };
   c.NewStockLettersButton.OnClick = [this] { RunCommand(TCommandId::NewStockLetters); };

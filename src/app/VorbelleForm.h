@@ -77,7 +77,8 @@ class TVorbelleForm : public ui::Form {
   class LetterChooser;
   void BuildCommandTable();
   void ConnectControls();
-  // The board size the combo boxes show goes to the game before a command reads it.
+  // The board size the combo boxes show goes to the game before a command that
+  // reads it: new game, the loads and closing (the options keep it).
   void PassBoardSizeChoice();
   void RunCommand(TCommandId id);
 

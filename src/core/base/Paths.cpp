@@ -68,7 +68,7 @@ bool IsPlainFileName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
   if (name.find_first_of("\\/:") != std::string::npos || HasInvalidNameCharacter(name)) return false;
   for (unsigned char c : name)
-    if (c < 0x20) return false;
+    if (c < 0x20 || c == 0x7F) return false;
   if (name.back() == '.' || name.back() == ' ') return false;
   return !IsDeviceName(name);
 }

@@ -19,7 +19,7 @@ bool IsLinkFileName(const std::string& path);
 bool HasInvalidNameCharacter(const std::string& text);
 // True for a name that can only mean a file directly inside the folder it is
 // joined to: not empty, not "." or "..", no delimiter, drive colon, wildcard,
-// character Windows refuses in names or control character, no trailing dot or
+// character Windows refuses in names or control character (DEL included), no trailing dot or
 // blank (Windows drops them, so the name would mean another file), and no device
 // name such as CON or LPT1, with or without an extension. Names read from files
 // (dictionaries, words lists) must pass it before they are used.

@@ -10,10 +10,9 @@ namespace vb {
 // The longest relative path accepted; the full path must still fit MAX_PATH.
 inline constexpr std::size_t kMaxRelativePathLength = 259;
 
-// One or more names joined by single backslashes. Every name is non-empty, is
-// not "." or "..", does not end in a dot or blank (the system would drop them
-// and so reach another name), is not a device name (CON, NUL, COM1...) and has
-// no control character and none of < > : " / | ? *.
+// One or more names joined by single backslashes, each a plain file name
+// (IsPlainFileName: not "." or "..", no trailing dot or blank, no device name,
+// no control character and none of < > : " / | ? *).
 bool IsPlainRelativePath(const std::string& path);
 // A plain relative path of a single name.
 bool IsPlainName(const std::string& name);

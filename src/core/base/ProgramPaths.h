@@ -12,4 +12,10 @@ std::string GetProgramFileName();
 // 0 gives the program path; an index beyond the last gives empty text.
 std::string GetCommandLineParameter(std::int32_t index);
 
+// What the game keeps in its program folder; the uninstaller removes exactly these.
+inline constexpr const char* kOptionsFileName = "Vorbelle.ini";
+inline constexpr const char* kErrorLogName = "Errors.log";
+inline constexpr const char* kGamesFolderName = "VorbelleGames";
+inline constexpr const char* kDictionariesFolderName = "VorbelleDictionaries";
+
 }  // namespace vb

@@ -25,7 +25,7 @@ std::string WithoutExtension(const std::string& name) {
 }  // namespace
 
 std::string TDictionary::DefaultDictionariesFolder() {
-  return AddPathDelimiter(GetProgramFolder()) + "VorbelleDictionaries\\";
+  return AddPathDelimiter(GetProgramFolder()) + kDictionariesFolderName + "\\";
 }
 
 TDictionary::TDictionary(std::string dictionariesFolder)
@@ -50,7 +50,6 @@ void TDictionary::ClearDictionary() {
   LengthScores.fill(0);
   WordsListModified = false;
   WordsListUnread = false;
-  AddedWords.clear();
   WordsList.Clear();
 }
 
@@ -83,7 +82,6 @@ void TDictionary::ReadDictionary(TStoredTextList& list) {
     if (PathExists(wordsListPath)) {
       WordsList.Clear();
       WordsListModified = false;
-      AddedWords.clear();
       if (!WordsList.LoadFromFile(wordsListPath)) {
         wordsListFailed = true;
         WordsListUnread = true;
@@ -174,7 +172,6 @@ bool TDictionary::LoadDictionary(std::string name) {
 void TDictionary::AddWord(const std::string& word) {
   if (WordsList.Contains(word)) return;
   WordsList.Append(word);
-  AddedWords.push_back(word);
   WordsListModified = true;
 }
 
@@ -193,7 +190,8 @@ bool TDictionary::AddWordsToUnreadFile(const std::string& path) {
     onDisk.SetText(content);
     // The file's own bytes stay as they are; only missing words are added.
     std::string added;
-    for (const std::string& word : AddedWords) {
+    // A list that was not read holds nothing but the words added since.
+    for (const std::string& word : WordsList.Entries()) {
       if (onDisk.Contains(word)) continue;
       onDisk.Append(word);
       added += word + "\r\n";

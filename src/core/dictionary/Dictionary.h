@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "core/dictionary/LetterStatistics.h"
 #include "core/store/StoredTextList.h"
@@ -34,10 +33,9 @@ class TDictionary {
   TWordsList WordsList;
   bool WordsListModified = false;
   // The words list file is there but could not be read (another program held
-  // it): WordsList lacks its entries, so it is never written over the file.
+  // it): WordsList holds only the words added since, so it is never written
+  // over the file.
   bool WordsListUnread = false;
-  // The words appended since the list was read, in order.
-  std::vector<std::string> AddedWords;
 
   std::string DictionaryName = "English.vbd";  // file name in the dictionaries folder
   std::string WordsListName;                  // words list name without ".txt"

@@ -25,12 +25,12 @@ TGamePresenter::TCommandScope::~TCommandScope() {
 }
 
 TGamePresenter::TGamePresenter(const std::string& programFolder, TRandomPool* pool, TFileDialogs* dialogs)
-    : Dictionary(AddPathDelimiter(programFolder) + "VorbelleDictionaries\\"),
-      LastGameFileName(AddPathDelimiter(programFolder) + "VorbelleGames\\*.vbg"),
+    : Dictionary(AddPathDelimiter(programFolder) + kDictionariesFolderName + "\\"),
+      LastGameFileName(AddPathDelimiter(programFolder) + kGamesFolderName + "\\*.vbg"),
       ProgramFolder(AddPathDelimiter(programFolder)),
-      GamesFolder(ProgramFolder + "VorbelleGames\\"),
+      GamesFolder(ProgramFolder + kGamesFolderName + "\\"),
       GameFile(ProgramFolder),
-      OptionsFile(ProgramFolder + "Vorbelle.ini"),
+      OptionsFile(ProgramFolder + kOptionsFileName),
       pool_(pool ? pool : &GetRandomPool()),
       commands_(*this, dialogs ? *dialogs : noDialogs_) {
   const TCommonSettings common{State, ColumnsChoice, RowsChoice, Dictionary.DictionaryName};

@@ -12,7 +12,7 @@ namespace {
 const char* const kStars = "**********";
 }
 
-std::string ErrorLogPath() { return AddPathDelimiter(GetProgramFolder()) + "Errors.log"; }
+std::string ErrorLogPath() { return AddPathDelimiter(GetProgramFolder()) + kErrorLogName; }
 
 std::string ErrorLogRecord(const std::string& text) {
   return std::string(kStars) + text + "\r\n" + kStars + "\r\n";

@@ -11,7 +11,7 @@ bool ReplaceFileContent(const std::string& path, const std::string& content) {
   frame.Run([&] {
     Platform& platform = GetPlatform();
     // Beside the target, so the final move stays on one volume and is atomic.
-    const std::string temporary = path + ".vbtmp";
+    const std::string temporary = path + kTemporaryFileSuffix;
     platform.SetLastError(0);
     if (!platform.WriteFileBytes(temporary, content)) {
       std::uint32_t code = platform.GetLastError();

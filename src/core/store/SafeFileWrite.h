@@ -6,6 +6,9 @@
 
 namespace vb {
 
+// The name of the temporary file beside the target: the target's name and this.
+inline constexpr const char* kTemporaryFileSuffix = ".vbtmp";
+
 // Forwarding status frame "ReplaceFileContent": on failure raises "Failed to write
 // file." with the path and the system error code, and leaves the old file whole.
 // Returns true when the file holds the new content.
