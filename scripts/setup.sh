@@ -17,5 +17,8 @@ echo "Installing: ${missing[*]} (about a minute)"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
-$sudo apt-get update -qq
+# A mirror in the middle of a sync fails an index now and then: try again, and
+# go on with the indexes there are if it still fails (the install then says
+# plainly what it could not find).
+$sudo apt-get update -qq || { sleep 20; $sudo apt-get update -qq; } || echo "setup: some package indexes could not be updated" >&2
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null

@@ -20,6 +20,7 @@ void TMainWindowControls::Create(ui::Form& form) {
   CreateCommandRow(form);
   CreateSettings(form);
   CreateStockAndWord(form);
+  CreateCoach(form);
   CreateBoard(form);
 }
 
@@ -91,6 +92,16 @@ void TMainWindowControls::CreateStockAndWord(ui::Form& form) {
   ScoreLabel.Create(WordGroupBox, layout::ScoreLabel.Left, layout::ScoreLabel.Top, "");
 }
 
+void TMainWindowControls::CreateCoach(ui::Form& form) {
+  CoachGroupBox.Create(form, layout::CoachGroupBox, "Coach");
+  ui::Label* lines[] = {&CoachBestLabel, &CoachComparisonLabel, &CoachLegalMovesLabel, &CoachHintsLabel};
+  for (int line = 0; line < 4; ++line)
+    lines[line]->Create(CoachGroupBox, layout::CoachLineLeft, layout::CoachFirstLineTop + line * layout::CoachLineStep,
+                        "");
+  // Shown by the layout once the window leaves room for it.
+  CoachGroupBox.SetVisible(false);
+}
+
 void TMainWindowControls::CreateBoard(ui::Form& form) {
   BoardGroupBox.Create(form, layout::BoardGroupBox, "Board");
   BoardPaintBox.Create(BoardGroupBox, layout::BoardPaintBox, false);
@@ -106,6 +117,14 @@ ui::Label& TMainWindowControls::LabelFor(TGameLabel label) {
       return ScoreLabel;
     case TGameLabel::LetterScore:
       return LetterScoreLabel;
+    case TGameLabel::CoachBest:
+      return CoachBestLabel;
+    case TGameLabel::CoachComparison:
+      return CoachComparisonLabel;
+    case TGameLabel::CoachLegalMoves:
+      return CoachLegalMovesLabel;
+    case TGameLabel::CoachHints:
+      return CoachHintsLabel;
     case TGameLabel::LetterChanges:
       break;
   }

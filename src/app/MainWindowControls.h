@@ -47,6 +47,8 @@ struct TMainWindowControls {
   ui::Label AcceptWordTipLabel;
   ui::CheckBox AllowUnknownWordsCheckBox;
   ui::Label ValidWordLabel, ScoreLabel;
+  ui::GroupBox CoachGroupBox;
+  ui::Label CoachBestLabel, CoachComparisonLabel, CoachLegalMovesLabel, CoachHintsLabel;
   ui::GroupBox BoardGroupBox;
   ui::PaintBox BoardPaintBox;
 
@@ -54,6 +56,7 @@ struct TMainWindowControls {
   void CreateCommandRow(ui::Form& form);
   void CreateSettings(ui::Form& form);
   void CreateStockAndWord(ui::Form& form);
+  void CreateCoach(ui::Form& form);
   void CreateBoard(ui::Form& form);
   ui::FontHandle stockLetterFont_;
 };

@@ -60,6 +60,13 @@ inline constexpr Bounds AllowUnknownWordsCheckBox{30, 100, 140, 17};
 inline constexpr Position ValidWordLabel{10, 125};
 inline constexpr Position ScoreLabel{10, 145};
 
+// The coach panel under the stock and word groups, in the form; its height
+// follows the window and it shows only when its lines fit.
+inline constexpr Bounds CoachGroupBox{15, 512, 310, 95};
+inline constexpr int CoachLineLeft = 10;
+inline constexpr int CoachFirstLineTop = 18;
+inline constexpr int CoachLineStep = 18;
+
 // The board; its size follows the window (ApplyWindowLayout).
 inline constexpr Bounds BoardGroupBox{340, 0, 425, 510};
 inline constexpr Bounds BoardPaintBox{5, 20, 415, 480};

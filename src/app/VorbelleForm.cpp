@@ -58,6 +58,8 @@ void TVorbelleForm::BuildCommandTable() {
   commands_.Add({Id::SaveGame, "Save game", 'S', Mods::Any, "S", false, [this] { SaveGameMenuClick(); }, always});
   commands_.Add({Id::AnalyzeWordsList, "Analyze words list", 0, Mods::Any, "", true,
                  [this] { AnalyzeWordsListMenuClick(); }, always});
+  commands_.Add({Id::Hint, "Hint", 'H', Mods::CtrlOnly, "Ctrl+H", true, [this] { game_.Hint(); },
+                 [](const TGameViewModel& model) { return model.BoardVisible; }});
   const auto canPut = [](const TGameViewModel& model) { return model.PutButtonsEnabled; };
   commands_.Add({Id::PutWord, "", 0, Mods::Any, "", false, [this] { game_.PutWord(false); }, canPut});
   commands_.Add({Id::PutFlippedWord, "", 0, Mods::Any, "", false, [this] { game_.PutWord(true); }, canPut});
@@ -86,7 +88,19 @@ bool TVorbelleForm::Create() {
   OnKeyDown = [this](WORD key, ShiftState shift) { FormKeyDown(key, shift); };
   OnCloseQuery = [this] { return FormCloseQuery(); };
   game_.SetView(&view_);
+  // The coach builds its word graph on a thread of its own; the window hears of
+  // a finished graph as a message, so the game is only ever touched here.
+  const HWND window = Handle();
+  game_.SetCoachGraphReadyHandler([window] { ::PostMessageA(window, kCoachGraphReadyMessage, 0, 0); });
   return true;
+}
+
+LRESULT TVorbelleForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kCoachGraphReadyMessage) {
+    game_.CoachGraphReady();
+    return 0;
+  }
+  return Form::HandleMessage(message, wParam, lParam);
 }
 
 void TVorbelleForm::ConnectControls() {
@@ -217,6 +231,13 @@ void TVorbelleForm::ApplyWindowLayout() {
   c.BoardPaintBox.SetDeviceBounds(paint.left, paint.top, groupWidth - 2 * margin, groupHeight - paint.top - margin);
   view_.ComputeCellSize();
   c.BoardGroupBox.Invalidate();
+  // The coach panel takes the room under the word group, when there is enough.
+  const RECT coach = c.CoachGroupBox.DeviceBounds();
+  const int coachHeight = ClientHeight() - coach.top - margin;
+  const bool coachFits = coachHeight >= ui::Scale(layout::CoachGroupBox.Height);
+  if (coachFits)
+    c.CoachGroupBox.SetDeviceBounds(coach.left, coach.top, coach.right - coach.left, ui::Scale(layout::CoachGroupBox.Height));
+  c.CoachGroupBox.SetVisible(coachFits);
 }
 
 }  // namespace vb

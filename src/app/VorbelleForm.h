@@ -82,6 +82,10 @@ class TVorbelleForm : public ui::Form {
   void PassBoardSizeChoice();
   void RunCommand(TCommandId id);
 
+  // The coach's building thread posts this when a word graph is ready.
+  static constexpr UINT kCoachGraphReadyMessage = WM_APP + 19;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
   std::unique_ptr<TFileDialogs> ownDialogs_;
   TGamePresenter game_;
   TMainWindowControls controls_;

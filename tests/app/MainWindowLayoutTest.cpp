@@ -84,10 +84,10 @@ TEST_F(MainWindowTest, ControlsHaveTheLayoutBoundsCaptionsAndStartStates) {
 
 TEST_F(MainWindowTest, WorkMenuHasItsItemsSeparatorsAndShortcutTexts) {
   const auto& items = form->WorkMenu().Items();
-  ASSERT_EQ(items.size(), 8u);
+  ASSERT_EQ(items.size(), 10u);
   const char* captions[] = {"New game", "Load dictionary", "", "Load last game", "Load game", "Save game", "",
-                            "Analyze words list"};
-  const char* shortcuts[] = {"Ctrl+N", "D", "", "Ctrl+Z", "L", "S", "", ""};
+                            "Analyze words list", "", "Hint"};
+  const char* shortcuts[] = {"Ctrl+N", "D", "", "Ctrl+Z", "L", "S", "", "", "", "Ctrl+H"};
   for (size_t i = 0; i < items.size(); ++i) {
     EXPECT_EQ(items[i].Caption, captions[i]) << i;
     EXPECT_EQ(items[i].ShortcutText, shortcuts[i]) << i;

@@ -19,7 +19,7 @@ declare -A allowed=(
   [game]="base text errors input store dictionary"
   [files]="base text errors input store dictionary game"
   [coach]="base text errors input store dictionary game"
-  [presenter]="base text errors input store dictionary game files help"
+  [presenter]="base text errors input store dictionary game files help coach"
 )
 for dir in "$src"/src/core/*/; do
   folder=$(basename "$dir")

@@ -18,6 +18,7 @@ enum class TCommandId {
   LoadGame,
   SaveGame,
   AnalyzeWordsList,
+  Hint,
   PutWord,
   PutFlippedWord,
   NewStockLetters,

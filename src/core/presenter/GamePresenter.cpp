@@ -1,5 +1,6 @@
 #include "core/presenter/GamePresenter.h"
 
+#include "core/coach/CoachTexts.h"
 #include "core/files/GameFile.h"
 #include "core/game/GameTexts.h"
 #include "core/errors/MessageBoxes.h"
@@ -71,6 +72,7 @@ TGameViewModel TGamePresenter::ViewModel() const {
 void TGamePresenter::SetView(TGameView* view) {
   view_ = view;
   if (!view_) return;
+  ShowCoach();
   published_ = ViewModel();
   publishing_ = true;
   view_->Update(published_, TViewChanges::All());
@@ -79,6 +81,7 @@ void TGamePresenter::SetView(TGameView* view) {
 
 void TGamePresenter::Publish() {
   if (!view_ || publishing_) return;
+  ShowCoach();
   TGameViewModel now = ViewModel();
   const TViewChanges changes = CompareViewModels(published_, now);
   if (!changes.Any()) return;
@@ -91,6 +94,15 @@ void TGamePresenter::Publish() {
     throw;
   }
   publishing_ = false;
+}
+
+void TGamePresenter::ShowCoach() {
+  const bool shown = boardVisible_ && !Dictionary.DictionaryName.empty();
+  if (shown) coach_.Recount(State);
+  SetLabel(TGameLabel::CoachBest, shown ? coach_.BestLine() : "");
+  SetLabel(TGameLabel::CoachComparison, shown ? coach_.ComparisonLine() : "");
+  SetLabel(TGameLabel::CoachLegalMoves, shown ? coach_.LegalMovesLine() : "");
+  SetLabel(TGameLabel::CoachHints, shown ? coach_.HintsLine() : "");
 }
 
 void TGamePresenter::SetLabel(TGameLabel label, const std::string& text) { labels_[static_cast<int>(label)] = text; }
@@ -159,6 +171,7 @@ bool TGamePresenter::ResetGame() {
   ShowLetterScore(0);
   SetTitle("");
   boardVisible_ = true;
+  coach_.StartGame();
   return true;
 }
 
@@ -186,6 +199,7 @@ bool TGamePresenter::LoadDictionary(std::string name) {
   TCommandScope command(*this);
   SetLabel(TGameLabel::WordsInDictionary, "");
   const bool usable = Dictionary.LoadDictionary(std::move(name));
+  coach_.WordsListChanged(usable);
   if (usable) {
     SetLabel(TGameLabel::WordsInDictionary, Dictionary.WordsCountText());
   } else {
@@ -299,20 +313,51 @@ bool TGamePresenter::ReturnLooseLetterToStock(int column, int row) {
 
 bool TGamePresenter::PutWord(bool flipped) {
   TCommandScope command(*this);
+  // The best move is judged against the list as it was before this put; only
+  // a game that is shown has a coach panel to tell.
+  if (view_) coach_.BeforePut(State);
+  const std::int32_t scoreBefore = State.Score;
   std::string word;
   const TPutOutcome outcome = State.PutWord(flipped, Dictionary, *pool_, word);
   if (outcome == TPutOutcome::NoWord) return false;
   SetLabel(TGameLabel::ValidWord, ValidWordText(word, outcome == TPutOutcome::PutKnown));
   if (outcome == TPutOutcome::Refused) return false;
+  coach_.AfterPut(State.Score - scoreBefore);
   if (outcome == TPutOutcome::PutUnknown && State.Settings.AddToWordsList) {
     Dictionary.AddWord(word);
     SetLabel(TGameLabel::WordsInDictionary, Dictionary.WordsCountText());
+    coach_.WordsListChanged(true);
   }
   Modified = true;
   putButtonsEnabled_ = false;
   ShowScore(0);
   ShowLetterScore(0);
   return true;
+}
+
+// --- Coach ------------------------------------------------------------------------------
+
+bool TGamePresenter::Hint() {
+  TCommandScope command(*this);
+  if (!boardVisible_) return false;
+  const TCoach::THint hint = coach_.NextHint(State);
+  if (hint.Kind == TCoach::THintKind::Preparing) {
+    ShowMessageText(CoachPreparingText);
+    return false;
+  }
+  if (hint.Kind == TCoach::THintKind::NoLegalMove) {
+    ShowMessageText(NoLegalMoveText);
+    return false;
+  }
+  if (!LayOutMove(State, hint.Move)) return false;
+  Modified = true;
+  AfterMove();
+  return true;
+}
+
+void TGamePresenter::CoachGraphReady() {
+  // Publishing recounts the position with the new graph.
+  TCommandScope command(*this);
 }
 
 }  // namespace vb

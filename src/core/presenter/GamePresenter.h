@@ -8,8 +8,10 @@
 // their seams (file dialogs, the letter chooser, message boxes, error dialog).
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "core/coach/Coach.h"
 #include "core/dictionary/Dictionary.h"
 #include "core/files/FileDialogSeam.h"
 #include "core/presenter/GameCommands.h"
@@ -134,12 +136,27 @@ class TGamePresenter {
   // The put buttons follow the loose letters.
   void UpdatePutButtons();
 
+  // --- Coach -----------------------------------------------------------------
+  // Lays out the next hint as loose letters (the best move first); says so when
+  // there is none or the words list is still being prepared. True when laid out.
+  bool Hint();
+  // Called on the coach's building thread when a word graph is ready; the
+  // window posts itself a message and then calls CoachGraphReady.
+  void SetCoachGraphReadyHandler(std::function<void()> handler) { coach_.SetGraphReadyHandler(std::move(handler)); }
+  // The new graph's counts reach the panel.
+  void CoachGraphReady();
+  const TCoach& Coach() const { return coach_; }
+  TCoach& Coach() { return coach_; }
+
  private:
   void SetLabel(TGameLabel label, const std::string& text);
+  // The coach panel follows the position (a game is on the board) or is empty.
+  void ShowCoach();
   // After a move: the put buttons and the possible score follow the loose letters.
   void AfterMove();
 
   TRandomPool* pool_;
+  TCoach coach_{Dictionary};
   TNoFileDialogs noDialogs_;
   TGameCommands commands_;
   TGameView* view_ = nullptr;

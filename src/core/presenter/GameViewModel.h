@@ -14,9 +14,19 @@
 
 namespace vb {
 
-// The labels whose texts the game produces.
-enum class TGameLabel { WordsInDictionary, ValidWord, Score, LetterScore, LetterChanges };
-constexpr int GameLabelsCount = 5;
+// The labels whose texts the game produces; the last four are the coach panel's.
+enum class TGameLabel {
+  WordsInDictionary,
+  ValidWord,
+  Score,
+  LetterScore,
+  LetterChanges,
+  CoachBest,
+  CoachComparison,
+  CoachLegalMoves,
+  CoachHints,
+};
+constexpr int GameLabelsCount = 9;
 
 struct TGameViewModel {
   TBoard Board;

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The coach in the real program: loads the game OUT_DIR/start.vbg as the last
+# game (Ctrl+Z), asks for a hint (Ctrl+H), puts it (Alt+P) and saves the game
+# as "after" (S, the name, Enter). Copies the saved game to OUT_DIR/after.vbg
+# for the caller to check. Writes "PASS" or "FAIL: reason" to RESULT_FILE.
+#
+# system-coach.sh EXE SOURCE_DIR FRAME_LEFT FRAME_TOP OUT_DIR RESULT_FILE
+set -u
+exe=$1 src=$2 frameLeft=$3 frameTop=$4 out=$5 result=$6
+source "$(dirname "${BASH_SOURCE[0]}")/system-common.sh"
+
+prepare_program system-coach
+mkdir "$work/VorbelleGames"
+cp "$out/start.vbg" "$work/VorbelleGames/coach.vbg" || finish "FAIL: no start.vbg in $out"
+game="Z:$(printf '%s' "$work" | tr / '\\')\\VorbelleGames\\coach.vbg"
+printf '[VorbelleGame]\r\nLastDictionaryName=English.vbd\r\nLastGameTitle=%s\r\n\r\n' "$game" > "$work/Vorbelle.ini"
+
+start_program
+xdotool key ctrl+z
+[ -n "$(window '^Vorbelle - ')" ] || finish "FAIL: Ctrl+Z did not load the crafted game"
+# The hint waits for the word graph by itself; this only lets the window settle.
+sleep 2
+xdotool key ctrl+h
+sleep 2
+[ -n "${SHOTS:-}" ] && import -window root "$out/hint.png"
+xdotool key alt+p
+sleep 2
+[ -n "${SHOTS:-}" ] && import -window root "$out/put.png"
+xdotool key s
+[ -n "$(window '^Save game$')" ] || finish "FAIL: S showed no save dialog"
+sleep 1
+xdotool type --delay 50 after
+sleep 0.3
+xdotool key Return
+for _ in $(seq 1 20); do
+  [ -f "$work/VorbelleGames/after.vbg" ] && break
+  sleep 0.5
+done
+[ -f "$work/VorbelleGames/after.vbg" ] || finish "FAIL: no VorbelleGames/after.vbg after saving"
+cp "$work/VorbelleGames/after.vbg" "$out/after.vbg"
+xdotool key alt+F4
+ended || finish "FAIL: Alt+F4 did not end the program"
+finish "PASS"
