@@ -21,4 +21,9 @@ fi
 # go on with the indexes there are if it still fails (the install then says
 # plainly what it could not find).
 $sudo apt-get update -qq || { sleep 20; $sudo apt-get update -qq; } || echo "setup: some package indexes could not be updated" >&2
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+install() { DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$@" "${missing[@]}" >/dev/null; }
+# The 32-bit libraries wine needs must match the 64-bit ones exactly; when one
+# architecture's security index could not be read, take both from the release
+# itself.
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+install || { [ -n "$release" ] && echo "setup: trying again with the packages of $release itself" >&2 && install -t "$release"; }

@@ -52,6 +52,11 @@ class TCoach {
   void Recount(const TGameState& state);
 
   int HintsUsed() const { return hintsUsed_; }
+  // The best possible score before the last put; none when it was not known
+  // (the graph was being built) or no known word could be put.
+  std::optional<std::int32_t> BestScoreBeforePut() const {
+    return bestKnown_ && bestBeforePut_ ? std::optional<std::int32_t>(bestBeforePut_->Score) : std::nullopt;
+  }
   // The panel's lines: best possible, the comparison, legal moves now, hints used.
   std::string BestLine() const;
   std::string ComparisonLine() const;

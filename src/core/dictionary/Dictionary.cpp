@@ -175,6 +175,10 @@ void TDictionary::AddWord(const std::string& word) {
   WordsListModified = true;
 }
 
+void TDictionary::RemoveLastAddedWord(const std::string& word) {
+  if (!WordsList.Empty() && WordsList[WordsList.Count() - 1] == word) WordsList.RemoveLast();
+}
+
 bool TDictionary::AddWordsToUnreadFile(const std::string& path) {
   StatusFrame frame(VB_HERE, "TDictionary::AddWordsToUnreadFile");
   bool written = false;
@@ -218,6 +222,7 @@ bool TDictionary::SaveDictionary() {
         frame.Adopt();
         return;
       }
+      ++WordsListWrites;
     }
     saved = true;
   }, __LINE__);

@@ -63,6 +63,12 @@ class TDictionary {
   // Appends the word and marks the list modified; a word the list holds exactly
   // already is not appended again.
   void AddWord(const std::string& word);
+  // Takes back the word AddWord appended last (an undone put); the list's
+  // modified flag is the caller's to restore.
+  void RemoveLastAddedWord(const std::string& word);
+  // How many times the words list file was written; an undo after a save must
+  // leave the list marked modified, since the file holds the undone word.
+  std::uint32_t WordsListWrites = 0;
   // Reporting frame "TVorbelleForm::SaveDictionary", failure text "Failed to save
   // dictionary.": writes the list when it was modified and a dictionary is loaded.
   // A list whose file could not be read adds its new words to the file as it is

@@ -76,6 +76,14 @@ void TWordsList::Append(const std::string& word) {
   index_.Add(entries_, static_cast<std::uint32_t>(entries_.size() - 1));
 }
 
+void TWordsList::RemoveLast() {
+  if (entries_.empty()) return;
+  entries_.pop_back();
+  // An equal earlier entry may have been shadowed by nothing, but the index
+  // keeps only first positions: building it again is the simple exact way.
+  index_.Build(entries_);
+}
+
 std::size_t TWordsList::MemoryBytes() const {
   std::size_t bytes = sizeof(*this) - sizeof(index_) + entries_.capacity() * sizeof(std::string);
   for (const std::string& entry : entries_)

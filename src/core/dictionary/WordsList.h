@@ -32,6 +32,8 @@ class TWordsList {
   // list behind an equal entry of another length.
   bool Contains(const std::string& word) const;
   void Append(const std::string& word);
+  // Takes the last entry off again (an undone addition); nothing when empty.
+  void RemoveLast();
 
   std::size_t Count() const { return entries_.size(); }
   bool Empty() const { return entries_.empty(); }

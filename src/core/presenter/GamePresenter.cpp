@@ -66,6 +66,9 @@ TGameViewModel TGamePresenter::ViewModel() const {
   model.WordsListName = Dictionary.WordsListName;
   model.FontName = Dictionary.FontName;
   model.Alphabet = Dictionary.Alphabet;
+  model.CanUndo = history_.CanUndo();
+  model.CanRedo = history_.CanRedo();
+  model.History = history_.Rows();
   return model;
 }
 
@@ -172,6 +175,8 @@ bool TGamePresenter::ResetGame() {
   SetTitle("");
   boardVisible_ = true;
   coach_.StartGame();
+  history_.Clear();
+  hintLaidOut_ = false;
   return true;
 }
 
@@ -250,19 +255,29 @@ bool TGamePresenter::ChangeStockLetter(int slot) {
   TCommandScope command(*this);
   if (!State.CanChangeStockLetter(slot)) return false;
   const unsigned char letter = chooser_ ? chooser_->ChooseLetter() : 0;
+  TTurn turn;
+  turn.Kind = TTurnKind::LetterChange;
+  turn.From = State.Stock.Letter(slot);
+  turn.To = letter;
+  turn.Before = Side();
   if (!State.ChangeStockLetter(slot, letter)) return false;
   Modified = true;
   ShowLetterChanges();
+  RecordTurn(std::move(turn));
   return true;
 }
 
 bool TGamePresenter::NewStockLetters() {
   TCommandScope command(*this);
+  TTurn turn;
+  turn.Kind = TTurnKind::NewStock;
+  turn.Before = Side();
   if (!State.NewStockLetters(Dictionary, *pool_)) return false;
   Modified = true;
   putButtonsEnabled_ = false;
   ShowLetterChanges();
   ShowScore(0);
+  RecordTurn(std::move(turn));
   return true;
 }
 
@@ -316,6 +331,8 @@ bool TGamePresenter::PutWord(bool flipped) {
   // The best move is judged against the list as it was before this put; only
   // a game that is shown has a coach panel to tell.
   if (view_) coach_.BeforePut(State);
+  TTurn turn;
+  turn.Before = Side();
   const std::int32_t scoreBefore = State.Score;
   std::string word;
   const TPutOutcome outcome = State.PutWord(flipped, Dictionary, *pool_, word);
@@ -324,7 +341,9 @@ bool TGamePresenter::PutWord(bool flipped) {
   if (outcome == TPutOutcome::Refused) return false;
   coach_.AfterPut(State.Score - scoreBefore);
   if (outcome == TPutOutcome::PutUnknown && State.Settings.AddToWordsList) {
+    const std::size_t count = Dictionary.WordsList.Count();
     Dictionary.AddWord(word);
+    if (Dictionary.WordsList.Count() != count) turn.AddedWord = word;
     SetLabel(TGameLabel::WordsInDictionary, Dictionary.WordsCountText());
     coach_.WordsListChanged(true);
   }
@@ -332,6 +351,62 @@ bool TGamePresenter::PutWord(bool flipped) {
   putButtonsEnabled_ = false;
   ShowScore(0);
   ShowLetterScore(0);
+  turn.Kind = TTurnKind::Put;
+  turn.Word = word;
+  turn.Points = State.Score - scoreBefore;
+  turn.Best = coach_.BestScoreBeforePut();
+  turn.HintUsed = hintLaidOut_;
+  RecordTurn(std::move(turn));
+  return true;
+}
+
+// --- Undo and redo ------------------------------------------------------------------------
+
+TTurnSide TGamePresenter::Side() const {
+  return TTurnSide{State, labels_, Dictionary.WordsListModified, Dictionary.WordsListWrites};
+}
+
+void TGamePresenter::RecordTurn(TTurn turn) {
+  turn.After = Side();
+  history_.Record(std::move(turn));
+  hintLaidOut_ = false;
+}
+
+void TGamePresenter::RestoreSide(const TTurnSide& side) {
+  const TGameSettings settings = State.Settings;
+  State = side.State;
+  State.Settings = settings;
+  labels_ = side.Labels;
+  // A words list written since that side holds what the file must lose or gain.
+  Dictionary.WordsListModified = side.WordsListModified || Dictionary.WordsListWrites != side.WordsListWrites;
+  if (!Label(TGameLabel::WordsInDictionary).empty())
+    SetLabel(TGameLabel::WordsInDictionary, Dictionary.WordsCountText());
+  putButtonsEnabled_ = State.CanPutWord();
+  hintLaidOut_ = false;
+  Modified = true;
+}
+
+bool TGamePresenter::Undo() {
+  TCommandScope command(*this);
+  if (!history_.CanUndo()) return false;
+  const TTurn& turn = history_.Undo();
+  if (!turn.AddedWord.empty()) {
+    Dictionary.RemoveLastAddedWord(turn.AddedWord);
+    coach_.WordsListChanged(true);
+  }
+  RestoreSide(turn.Before);
+  return true;
+}
+
+bool TGamePresenter::Redo() {
+  TCommandScope command(*this);
+  if (!history_.CanRedo()) return false;
+  const TTurn& turn = history_.Redo();
+  if (!turn.AddedWord.empty()) {
+    Dictionary.AddWord(turn.AddedWord);
+    coach_.WordsListChanged(true);
+  }
+  RestoreSide(turn.After);
   return true;
 }
 
@@ -351,6 +426,7 @@ bool TGamePresenter::Hint() {
   }
   if (!LayOutMove(State, hint.Move)) return false;
   Modified = true;
+  hintLaidOut_ = true;
   AfterMove();
   return true;
 }

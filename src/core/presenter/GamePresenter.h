@@ -18,6 +18,7 @@
 #include "core/game/GameState.h"
 #include "core/presenter/GameView.h"
 #include "core/presenter/GameViewModel.h"
+#include "core/presenter/TurnHistory.h"
 #include "core/input/PlainTextInput.h"
 #include "core/base/ProgramPaths.h"
 #include "core/game/RandomPool.h"
@@ -136,6 +137,17 @@ class TGamePresenter {
   // The put buttons follow the loose letters.
   void UpdatePutButtons();
 
+  // --- Undo, redo and the move history ---------------------------------------
+  // Undo brings back the game exactly as it was before the last turn (put,
+  // new stock, letter change), the words list and its labels included; redo
+  // applies the same turn again, with the same drawn letters. The check boxes
+  // are settings and stay as they are. A new game or a load starts a new history.
+  bool Undo();
+  bool Redo();
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
+  const TTurnHistory& History() const { return history_; }
+
   // --- Coach -----------------------------------------------------------------
   // Lays out the next hint as loose letters (the best move first); says so when
   // there is none or the words list is still being prepared. True when laid out.
@@ -152,11 +164,16 @@ class TGamePresenter {
   void SetLabel(TGameLabel label, const std::string& text);
   // The coach panel follows the position (a game is on the board) or is empty.
   void ShowCoach();
+  TTurnSide Side() const;
+  void RestoreSide(const TTurnSide& side);
+  void RecordTurn(TTurn turn);
   // After a move: the put buttons and the possible score follow the loose letters.
   void AfterMove();
 
   TRandomPool* pool_;
   TCoach coach_{Dictionary};
+  TTurnHistory history_;
+  bool hintLaidOut_ = false;  // the loose letters came from a hint
   TNoFileDialogs noDialogs_;
   TGameCommands commands_;
   TGameView* view_ = nullptr;

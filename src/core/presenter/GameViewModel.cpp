@@ -14,7 +14,7 @@ bool AnyOf(const bool* first, const bool* last) { return std::any_of(first, last
 bool TViewChanges::Any() const {
   return !Cells.empty() || WholeBoard || BoardSize || BoardVisible || AnyOf(Slots.begin(), Slots.end()) ||
          AnyOf(Labels.begin(), Labels.end()) || PutButtons || NewStockLettersButton || Title || Settings ||
-         BoardSizeChoice || Names || Font || Letters;
+         BoardSizeChoice || Names || Font || Letters || UndoRedo || History;
 }
 
 TViewChanges TViewChanges::All() {
@@ -24,6 +24,7 @@ TViewChanges TViewChanges::All() {
   all.Labels.fill(true);
   all.PutButtons = all.NewStockLettersButton = all.Title = all.Settings = true;
   all.BoardSizeChoice = all.Names = all.Font = all.Letters = true;
+  all.UndoRedo = all.History = true;
   return all;
 }
 
@@ -56,6 +57,8 @@ TViewChanges CompareViewModels(const TGameViewModel& before, const TGameViewMode
   changes.Names = before.DictionaryName != after.DictionaryName || before.WordsListName != after.WordsListName;
   changes.Font = before.FontName != after.FontName;
   changes.Letters = changes.Font || before.Alphabet != after.Alphabet;
+  changes.UndoRedo = before.CanUndo != after.CanUndo || before.CanRedo != after.CanRedo;
+  changes.History = before.History != after.History;
   return changes;
 }
 

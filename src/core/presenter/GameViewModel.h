@@ -11,6 +11,7 @@
 #include "core/game/GameState.h"
 #include "core/dictionary/LetterStatistics.h"
 #include "core/game/StockLetters.h"
+#include "core/presenter/HistoryRow.h"
 
 namespace vb {
 
@@ -43,6 +44,8 @@ struct TGameViewModel {
   std::string DictionaryName, WordsListName;  // as the edits show them
   std::string FontName;                       // of the stock, the board and the letter chooser
   TAlphabet Alphabet{};                       // the letter chooser's tiles
+  bool CanUndo = false, CanRedo = false;
+  std::vector<THistoryRow> History;           // the move history, every turn of the game
 
   const std::string& Label(TGameLabel label) const { return Labels[static_cast<int>(label)]; }
 };
@@ -63,6 +66,8 @@ struct TViewChanges {
   bool Names = false;
   bool Font = false;
   bool Letters = false;
+  bool UndoRedo = false;
+  bool History = false;
 
   bool Any() const;
   // Everything, for a view that has shown nothing yet.
