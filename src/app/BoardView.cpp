@@ -1,5 +1,7 @@
 #include "app/BoardView.h"
 
+#include <algorithm>
+
 #include "ui/Dpi.h"
 #include "ui/Fonts.h"
 
@@ -42,14 +44,17 @@ void TBoardView::PaintCell(HDC dc, int column, int row) const {
   if (!board_.IsInPlay(column, row) || cellWidth_ <= 0 || cellHeight_ <= 0) return;
   const RECT rect = CellRect(column, row);
   const TBoardCell cell = board_.Cell(column, row);
-  const int fill = cell.Letter == 0 ? CellColours::EmptyFill
-                                    : (cell.Loose ? CellColours::LooseFill : CellColours::FixedFill);
+  const bool highlighted =
+      std::find(highlighted_.begin(), highlighted_.end(), TCellPosition{column, row}) != highlighted_.end();
+  const int fill = highlighted ? CellColours::HighlightFill
+                   : cell.Letter == 0 ? CellColours::EmptyFill
+                                      : (cell.Loose ? CellColours::LooseFill : CellColours::FixedFill);
   ui::FillWithSystemColour(dc, rect, fill);
 
   if (cell.Letter != 0) {
     ui::SelectedObject font(dc, font_ ? static_cast<HGDIOBJ>(font_.get()) : ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::GetSysColor(CellColours::Letter));
+    ::SetTextColor(dc, ::GetSysColor(highlighted ? CellColours::HighlightLetter : CellColours::Letter));
     const char letter = static_cast<char>(cell.Letter);
     SIZE size{};
     ::GetTextExtentPoint32A(dc, &letter, 1, &size);

@@ -6,6 +6,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/game/Board.h"
 #include "ui/Gdi.h"
@@ -19,6 +21,9 @@ struct CellColours {
   static constexpr int FixedFill = COLOR_HIGHLIGHT;
   static constexpr int Letter = COLOR_HIGHLIGHTTEXT;
   static constexpr int Outline = COLOR_BTNTEXT;
+  // A turn picked in the move history, for a moment.
+  static constexpr int HighlightFill = COLOR_INFOBK;
+  static constexpr int HighlightLetter = COLOR_INFOTEXT;
 };
 
 class TBoardView {
@@ -42,6 +47,9 @@ class TBoardView {
   RECT CellRect(int column, int row) const;
 
   void PaintCell(HDC dc, int column, int row) const;
+  // Cells drawn in the highlight colours until the next call.
+  void SetHighlight(std::vector<TCellPosition> cells) { highlighted_ = std::move(cells); }
+  const std::vector<TCellPosition>& Highlighted() const { return highlighted_; }
   // Rows outer, columns inner; the strip outside the cells is left alone.
   void PaintBoard(HDC dc) const;
 
@@ -54,6 +62,7 @@ class TBoardView {
   int fontPoints_ = 0;
   std::string fontName_ = "Tahoma";
   ui::FontHandle font_;
+  std::vector<TCellPosition> highlighted_;
 };
 
 }  // namespace vb

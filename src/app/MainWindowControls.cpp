@@ -98,8 +98,12 @@ void TMainWindowControls::CreateCoach(ui::Form& form) {
   for (int line = 0; line < 4; ++line)
     lines[line]->Create(CoachGroupBox, layout::CoachLineLeft, layout::CoachFirstLineTop + line * layout::CoachLineStep,
                         "");
-  // Shown by the layout once the window leaves room for it.
+  HistoryGroupBox.Create(form, layout::HistoryGroupBox, "Moves");
+  HistoryList.Create(HistoryGroupBox, layout::HistoryList,
+                     {{"#", 30, true}, {"Move", 150}, {"Points", 50, true}, {"Best", 50, true}});
+  // Shown by the layout once the window leaves room for them.
   CoachGroupBox.SetVisible(false);
+  HistoryGroupBox.SetVisible(false);
 }
 
 void TMainWindowControls::CreateBoard(ui::Form& form) {

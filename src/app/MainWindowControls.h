@@ -13,6 +13,7 @@
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
 #include "ui/Label.h"
+#include "ui/ListView.h"
 #include "ui/PaintBox.h"
 #include "ui/Panel.h"
 
@@ -49,6 +50,8 @@ struct TMainWindowControls {
   ui::Label ValidWordLabel, ScoreLabel;
   ui::GroupBox CoachGroupBox;
   ui::Label CoachBestLabel, CoachComparisonLabel, CoachLegalMovesLabel, CoachHintsLabel;
+  ui::GroupBox HistoryGroupBox;
+  ui::ListView HistoryList;
   ui::GroupBox BoardGroupBox;
   ui::PaintBox BoardPaintBox;
 

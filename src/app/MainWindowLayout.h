@@ -67,6 +67,12 @@ inline constexpr int CoachLineLeft = 10;
 inline constexpr int CoachFirstLineTop = 18;
 inline constexpr int CoachLineStep = 18;
 
+// The move history under the coach panel; it takes the rest of the column's
+// height and shows once it has room for a few rows.
+inline constexpr Bounds HistoryGroupBox{15, 612, 310, 150};
+inline constexpr Bounds HistoryList{8, 18, 294, 124};
+inline constexpr int HistoryMinimumHeight = 110;
+
 // The board; its size follows the window (ApplyWindowLayout).
 inline constexpr Bounds BoardGroupBox{340, 0, 425, 510};
 inline constexpr Bounds BoardPaintBox{5, 20, 415, 480};

@@ -50,6 +50,16 @@ void TMainWindowView::ShowBoard(const TViewChanges& changes) {
   }
 }
 
+void TMainWindowView::HighlightCells(std::vector<TCellPosition> cells) {
+  std::vector<TCellPosition> repaint = boardView_.Highlighted();
+  repaint.insert(repaint.end(), cells.begin(), cells.end());
+  boardView_.SetHighlight(std::move(cells));
+  ui::PaintBox& paint = controls_.BoardPaintBox;
+  if (!paint.Handle()) return;
+  for (const TCellPosition& cell : repaint)
+    paint.PaintNow([&](HDC dc) { boardView_.PaintCell(dc, cell.Column, cell.Row); });
+}
+
 void TMainWindowView::ShowStock(const TViewChanges& changes) {
   for (int slot = 0; slot < StockSize; ++slot)
     if (changes.Slots[slot]) controls_.StockLetterPanels[slot].SetText(LetterText(shown_.Stock.Letter(slot)));
@@ -77,6 +87,13 @@ void TMainWindowView::ShowTexts(const TViewChanges& changes) {
     controls_.RowsCountComboBox.SetText(shown_.RowsChoice);
   }
   if (changes.Title && window_.Handle()) window_.SetText(shown_.Title);
+  if (changes.History) {
+    std::vector<ui::ListView::Row> rows;
+    rows.reserve(shown_.History.size());
+    for (const THistoryRow& row : shown_.History)
+      rows.push_back({{row.Number, row.Move, row.Points, row.Best}, row.Undone});
+    controls_.HistoryList.SetRows(rows);
+  }
 }
 
 void TMainWindowView::ShowSettings(const TViewChanges& changes) {

@@ -4,6 +4,7 @@
 // keeps the model it was given, so painting and cursors never read the game
 // while a command runs.
 #include <functional>
+#include <vector>
 
 #include "app/BoardView.h"
 #include "app/MainWindowControls.h"
@@ -30,6 +31,8 @@ class TMainWindowView : public TGameView {
   const TBoardView& Board() const { return boardView_; }
   // Cell size and font from the paint area's size and the board size in play.
   void ComputeCellSize();
+  // Draws these cells highlighted (a turn picked in the move history); empty clears.
+  void HighlightCells(std::vector<TCellPosition> cells);
   void PaintBoard(HDC dc) const { boardView_.PaintBoard(dc); }
 
  private:

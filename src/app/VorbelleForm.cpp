@@ -60,6 +60,10 @@ void TVorbelleForm::BuildCommandTable() {
                  [this] { AnalyzeWordsListMenuClick(); }, always});
   commands_.Add({Id::Hint, "Hint", 'H', Mods::CtrlOnly, "Ctrl+H", true, [this] { game_.Hint(); },
                  [](const TGameViewModel& model) { return model.BoardVisible; }});
+  commands_.Add({Id::Undo, "Undo", VK_BACK, Mods::AltOnly, "Alt+Backspace", true, [this] { game_.Undo(); },
+                 [](const TGameViewModel& model) { return model.CanUndo; }});
+  commands_.Add({Id::Redo, "Redo", 'Y', Mods::CtrlOnly, "Ctrl+Y", false, [this] { game_.Redo(); },
+                 [](const TGameViewModel& model) { return model.CanRedo; }});
   const auto canPut = [](const TGameViewModel& model) { return model.PutButtonsEnabled; };
   commands_.Add({Id::PutWord, "", 0, Mods::Any, "", false, [this] { game_.PutWord(false); }, canPut});
   commands_.Add({Id::PutFlippedWord, "", 0, Mods::Any, "", false, [this] { game_.PutWord(true); }, canPut});
@@ -71,7 +75,8 @@ void TVorbelleForm::BuildCommandTable() {
     if (command.Caption.empty()) continue;
     if (command.SeparatorBefore) workMenu_.AddSeparator();
     const TCommandId id = command.Id;
-    workMenu_.AddItem(command.Caption, command.KeyText, [this, id] { RunCommand(id); });
+    workMenu_.AddItem(command.Caption, command.KeyText, [this, id] { RunCommand(id); },
+                      [this, id] { return commands_.IsEnabled(id, view_.Shown()); });
   }
 }
 
@@ -95,9 +100,19 @@ bool TVorbelleForm::Create() {
   return true;
 }
 
+void TVorbelleForm::ShowTurnOnBoard(int turn) {
+  view_.HighlightCells(game_.History().PlacedCells(static_cast<std::size_t>(turn)));
+  ::SetTimer(Handle(), kHighlightTimer, kHighlightMilliseconds, nullptr);
+}
+
 LRESULT TVorbelleForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kCoachGraphReadyMessage) {
     game_.CoachGraphReady();
+    return 0;
+  }
+  if (message == WM_TIMER && wParam == kHighlightTimer) {
+    ::KillTimer(Handle(), kHighlightTimer);
+    view_.HighlightCells({});
     return 0;
   }
   return Form::HandleMessage(message, wParam, lParam);
@@ -121,6 +136,7 @@ void TVorbelleForm::ConnectControls() {
   c.PutFlippedWordButton.OnClick = [this] { RunCommand(TCommandId::PutFlippedWord); };
   c.NewStockLettersButton.OnClick = [this] { RunCommand(TCommandId::NewStockLetters); };
   c.BoardPaintBox.OnPaint = [this](HDC dc) { view_.PaintBoard(dc); };
+  c.HistoryList.OnRowChosen = [this](int row) { ShowTurnOnBoard(row); };
 }
 
 void TVorbelleForm::PassBoardSizeChoice() {
@@ -191,7 +207,8 @@ void TVorbelleForm::FullScreenCheckBoxClick() {
 }
 
 void TVorbelleForm::FormKeyDown(WORD key, ShiftState shift) {
-  const TCommand* command = commands_.ForKey(key, IsOnlyShiftElement(shift, CtrlKey));
+  const TCommand* command =
+      commands_.ForKey(key, IsOnlyShiftElement(shift, CtrlKey), IsOnlyShiftElement(shift, AltKey));
   if (command) RunCommand(command->Id);
 }
 
@@ -231,13 +248,20 @@ void TVorbelleForm::ApplyWindowLayout() {
   c.BoardPaintBox.SetDeviceBounds(paint.left, paint.top, groupWidth - 2 * margin, groupHeight - paint.top - margin);
   view_.ComputeCellSize();
   c.BoardGroupBox.Invalidate();
-  // The coach panel takes the room under the word group, when there is enough.
+  // The coach panel and the move history take the room under the word group, when there is enough.
   const RECT coach = c.CoachGroupBox.DeviceBounds();
-  const int coachHeight = ClientHeight() - coach.top - margin;
-  const bool coachFits = coachHeight >= ui::Scale(layout::CoachGroupBox.Height);
-  if (coachFits)
-    c.CoachGroupBox.SetDeviceBounds(coach.left, coach.top, coach.right - coach.left, ui::Scale(layout::CoachGroupBox.Height));
+  const bool coachFits = ClientHeight() - coach.top - margin >= ui::Scale(layout::CoachGroupBox.Height);
   c.CoachGroupBox.SetVisible(coachFits);
+  const RECT history = c.HistoryGroupBox.DeviceBounds();
+  const int historyHeight = ClientHeight() - history.top - margin;
+  const bool historyFits = coachFits && historyHeight >= ui::Scale(layout::HistoryMinimumHeight);
+  if (historyFits) {
+    const int width = history.right - history.left;
+    c.HistoryGroupBox.SetDeviceBounds(history.left, history.top, width, historyHeight);
+    const RECT list = c.HistoryList.DeviceBounds();
+    c.HistoryList.SetDeviceBounds(list.left, list.top, list.right - list.left, historyHeight - list.top - margin);
+  }
+  c.HistoryGroupBox.SetVisible(historyFits);
 }
 
 }  // namespace vb

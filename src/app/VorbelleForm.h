@@ -84,6 +84,10 @@ class TVorbelleForm : public ui::Form {
 
   // The coach's building thread posts this when a word graph is ready.
   static constexpr UINT kCoachGraphReadyMessage = WM_APP + 19;
+  // A turn picked in the move history stays highlighted this long.
+  static constexpr UINT_PTR kHighlightTimer = 1;
+  static constexpr UINT kHighlightMilliseconds = 1500;
+  void ShowTurnOnBoard(int turn);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   std::unique_ptr<TFileDialogs> ownDialogs_;

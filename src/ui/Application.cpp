@@ -16,6 +16,9 @@ bool IsKeyMessage(UINT message) { return message == WM_KEYDOWN || message == WM_
 
 // Key preview, drag cancelling and dialog navigation; true when the message is used up.
 bool PreTranslate(MSG& message) {
+  // Alt+Backspace is a shortcut the key preview answers; its character would
+  // only make the system beep for a mnemonic that is not there.
+  if (message.message == WM_SYSCHAR && message.wParam == VK_BACK) return true;
   if (IsKeyMessage(message.message) && message.wParam == VK_ESCAPE && DragManager::CancelActiveDrag()) return true;
   HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   Form* form = dynamic_cast<Form*>(Window::FromHandle(root));

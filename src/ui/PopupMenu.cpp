@@ -3,8 +3,8 @@
 namespace vb::ui {
 
 void PopupMenu::AddItem(const std::string& caption, const std::string& shortcutText,
-                        std::function<void()> onClick) {
-  items_.push_back({caption, shortcutText, std::move(onClick)});
+                        std::function<void()> onClick, std::function<bool()> enabled) {
+  items_.push_back({caption, shortcutText, std::move(onClick), std::move(enabled)});
   menu_.reset();
 }
 
@@ -31,6 +31,9 @@ HMENU PopupMenu::Handle() {
 
 void PopupMenu::Popup(HWND owner, int screenX, int screenY) {
   HMENU menu = Handle();
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].Enabled)
+      ::EnableMenuItem(menu, static_cast<UINT>(i + 1), MF_BYCOMMAND | (items_[i].Enabled() ? MF_ENABLED : MF_GRAYED));
   // The owner must be in front for the menu to close when clicked elsewhere.
   ::SetForegroundWindow(owner);
   const UINT chosen = static_cast<UINT>(::TrackPopupMenu(

@@ -14,7 +14,9 @@ namespace vb::ui {
 
 class PopupMenu {
  public:
-  void AddItem(const std::string& caption, const std::string& shortcutText, std::function<void()> onClick);
+  // `enabled` (when given) is asked each time the menu opens; a disabled item is greyed.
+  void AddItem(const std::string& caption, const std::string& shortcutText, std::function<void()> onClick,
+               std::function<bool()> enabled = {});
   void AddSeparator();
 
   // Shows the menu with its top-left corner at a screen point and runs the
@@ -27,6 +29,7 @@ class PopupMenu {
     std::string Caption;       // empty for a separator
     std::string ShortcutText;
     std::function<void()> OnClick;
+    std::function<bool()> Enabled;
   };
   const std::vector<Item>& Items() const { return items_; }
   // The system menu, built on first use.

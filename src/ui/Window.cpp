@@ -110,6 +110,13 @@ LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
   }
+  if (message == WM_NOTIFY && lParam != 0) {
+    const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
+    if (Window* child = FromHandle(header.hwndFrom); child && child != this) {
+      LRESULT result = 0;
+      if (child->OnNotify(header, result)) return result;
+    }
+  }
   if (subclassed_) return ::DefSubclassProc(hwnd_, message, wParam, lParam);
   // The program's own windows answer with the font they paint with.
   if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(font_);

@@ -93,6 +93,8 @@ class Window {
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
   // A notification code from WM_COMMAND that the parent reflected to this control.
   virtual void OnCommandNotification(WORD /*code*/) {}
+  // A WM_NOTIFY the parent reflected to this control; true when handled, with `result` to return.
+  virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
 
  private:
   static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -12,10 +12,11 @@ const TCommand* TCommandTable::Find(TCommandId id) const {
   return nullptr;
 }
 
-const TCommand* TCommandTable::ForKey(int key, bool onlyCtrl) const {
+const TCommand* TCommandTable::ForKey(int key, bool onlyCtrl, bool onlyAlt) const {
   for (const TCommand& command : rows_) {
     if (command.Key == 0 || command.Key != key) continue;
     if (command.Modifiers == TKeyModifiers::CtrlOnly && !onlyCtrl) continue;
+    if (command.Modifiers == TKeyModifiers::AltOnly && !onlyAlt) continue;
     return &command;
   }
   return nullptr;

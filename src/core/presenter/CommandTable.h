@@ -19,6 +19,8 @@ enum class TCommandId {
   SaveGame,
   AnalyzeWordsList,
   Hint,
+  Undo,
+  Redo,
   PutWord,
   PutFlippedWord,
   NewStockLetters,
@@ -29,6 +31,7 @@ enum class TCommandId {
 enum class TKeyModifiers {
   Any,       // the key alone or with any of Shift, Ctrl and Alt
   CtrlOnly,  // Ctrl and no other
+  AltOnly,   // Alt and no other
 };
 
 struct TCommand {
@@ -48,8 +51,9 @@ class TCommandTable {
   void Add(TCommand command);
   const std::vector<TCommand>& Rows() const { return rows_; }
   const TCommand* Find(TCommandId id) const;
-  // The command a key press runs, or null. `onlyCtrl`: Ctrl is the only modifier down.
-  const TCommand* ForKey(int key, bool onlyCtrl) const;
+  // The command a key press runs, or null. `onlyCtrl` / `onlyAlt`: that key is
+  // the only modifier down.
+  const TCommand* ForKey(int key, bool onlyCtrl, bool onlyAlt = false) const;
   bool IsEnabled(TCommandId id, const TGameViewModel& model) const;
   // Runs the command when it is in the table and enabled; true when it ran.
   bool Run(TCommandId id, const TGameViewModel& model) const;

@@ -23,6 +23,10 @@ TEST(CommandTable, KeysFindTheirRowWithTheRightModifiers) {
   EXPECT_EQ(table.ForKey('S', true)->Id, TCommandId::SaveGame);
   EXPECT_EQ(table.ForKey('Q', false), nullptr);
   EXPECT_EQ(table.ForKey(0, false), nullptr);  // a row without a key is never found by one
+  table.Add({TCommandId::Undo, "Undo", 8, TKeyModifiers::AltOnly, "Alt+Backspace", true, record(TCommandId::Undo), {}});
+  EXPECT_EQ(table.ForKey(8, false, true)->Id, TCommandId::Undo);
+  EXPECT_EQ(table.ForKey(8, false, false), nullptr);  // Backspace alone edits text
+  EXPECT_EQ(table.ForKey(8, true, false), nullptr);
   EXPECT_EQ(table.Rows().size(), 3u);
   EXPECT_EQ(table.Find(TCommandId::PutWord), nullptr);
 }
