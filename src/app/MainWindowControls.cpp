@@ -95,12 +95,15 @@ void TMainWindowControls::CreateStockAndWord(ui::Form& form) {
 void TMainWindowControls::CreateCoach(ui::Form& form) {
   CoachGroupBox.Create(form, layout::CoachGroupBox, "Coach");
   ui::Label* lines[] = {&CoachBestLabel, &CoachComparisonLabel, &CoachLegalMovesLabel, &CoachHintsLabel};
+  // Fixed widths: the lines change after every put and must never be cut short.
   for (int line = 0; line < 4; ++line)
-    lines[line]->Create(CoachGroupBox, layout::CoachLineLeft, layout::CoachFirstLineTop + line * layout::CoachLineStep,
-                        "");
+    lines[line]->CreateWrapped(CoachGroupBox,
+                               {layout::CoachLineLeft, layout::CoachFirstLineTop + line * layout::CoachLineStep,
+                                layout::CoachLineWidth, layout::CoachLineHeight},
+                               "");
   HistoryGroupBox.Create(form, layout::HistoryGroupBox, "Moves");
   HistoryList.Create(HistoryGroupBox, layout::HistoryList,
-                     {{"#", 30, true}, {"Move", 150}, {"Points", 50, true}, {"Best", 50, true}});
+                     {{"#", 30, true}, {"Move", 140}, {"Points", 50, true}, {"Best", 50, true}});
   // Shown by the layout once the window leaves room for them.
   CoachGroupBox.SetVisible(false);
   HistoryGroupBox.SetVisible(false);

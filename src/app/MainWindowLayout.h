@@ -66,6 +66,8 @@ inline constexpr Bounds CoachGroupBox{15, 512, 310, 95};
 inline constexpr int CoachLineLeft = 10;
 inline constexpr int CoachFirstLineTop = 18;
 inline constexpr int CoachLineStep = 18;
+inline constexpr int CoachLineWidth = 292;
+inline constexpr int CoachLineHeight = 16;
 
 // The move history under the coach panel; it takes the rest of the column's
 // height and shows once it has room for a few rows.

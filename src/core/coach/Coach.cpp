@@ -60,6 +60,7 @@ void TCoach::StartGame() {
   hintKey_.clear();
   hintChoices_.clear();
   hadPut_ = false;
+  shownHint_.reset();
   bestBeforePut_.reset();
   bestKnown_ = false;
   legalMoves_.reset();
@@ -99,7 +100,8 @@ TCoach::THint TCoach::NextHint(const TGameState& state) {
   }
   if (hintChoices_.empty()) return {THintKind::NoLegalMove, {}};
   ++hintsUsed_;
-  return {THintKind::Move, hintChoices_[hintIndex_]};
+  shownHint_ = hintChoices_[hintIndex_];
+  return {THintKind::Move, *shownHint_};
 }
 
 void TCoach::BeforePut(const TGameState& state) {
@@ -110,6 +112,7 @@ void TCoach::BeforePut(const TGameState& state) {
 
 void TCoach::AfterPut(std::int32_t points) {
   hadPut_ = true;
+  shownHint_.reset();
   scored_ = points;
 }
 
@@ -117,6 +120,8 @@ void TCoach::Recount(const TGameState& state) {
   const std::shared_ptr<const TWordGraph> graph = graph_.Graph();
   std::string key = PositionKey(state);
   if (graph && graph == countedGraph_ && key == countedKey_) return;
+  // A new position: a hint laid out for the old one is no longer on offer.
+  if (key != countedKey_ && key != hintKey_) shownHint_.reset();
   countedKey_ = std::move(key);
   countedGraph_ = graph;
   legalMoves_ = graph ? std::optional<std::size_t>(TMoveFinder(*graph, dictionary_).CountMoves(state)) : std::nullopt;
@@ -124,6 +129,7 @@ void TCoach::Recount(const TGameState& state) {
 }
 
 std::string TCoach::BestLine() const {
+  if (shownHint_) return HintText(*shownHint_);
   if (!hadPut_) return "Put a word to compare it with the best move.";
   if (!bestKnown_) return "Best possible: not known (the words list was being prepared)";
   return BestPossibleText(bestBeforePut_);

@@ -44,6 +44,9 @@ class TCoach {
   // (while the fixed letters and the letters at hand stay the same) the next
   // word, from the best again after the last. Every shown move counts as a hint.
   THint NextHint(const TGameState& state);
+  // The hint laid out last, until the next turn: the panel names it and says
+  // which button puts it.
+  const std::optional<TMove>& ShownHint() const { return shownHint_; }
   // Before a put: the best move of the position (the graph still matches the list).
   void BeforePut(const TGameState& state);
   // After the put scored `points`; the new position is counted when the graph is ready.
@@ -77,6 +80,7 @@ class TCoach {
   std::optional<TMove> bestBeforePut_;
   bool bestKnown_ = false;  // the graph was ready before the put
   std::int32_t scored_ = 0;
+  std::optional<TMove> shownHint_;
   std::optional<std::size_t> legalMoves_;
   std::string countedKey_;
   std::shared_ptr<const TWordGraph> countedGraph_;  // held, so a later graph never reuses its address

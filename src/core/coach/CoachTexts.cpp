@@ -33,6 +33,10 @@ std::string LegalMovesText(std::optional<std::size_t> count) {
   return "Legal moves now: " + Grouped(*count);
 }
 
+std::string HintText(const TMove& hint) {
+  return "Hint: " + hint.Word + " for " + Points(hint.Score) + (hint.Flipped ? " (Put flipped word)" : "");
+}
+
 std::string HintsUsedText(int count) { return "Hints used in this game: " + std::to_string(count); }
 
 }  // namespace vb

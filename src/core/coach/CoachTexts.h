@@ -17,6 +17,8 @@ std::string PutComparisonText(std::int32_t scored, const std::optional<std::int3
 // "Legal moves now: 1,234", or that the coach is still reading the words list.
 std::string LegalMovesText(std::optional<std::size_t> count);
 std::string HintsUsedText(int count);
+// "Hint: PLAITS for 26 points", with the button to press for a word that reads backwards.
+std::string HintText(const TMove& hint);
 
 // The message of a hint that has nothing to show.
 extern const char* const NoLegalMoveText;

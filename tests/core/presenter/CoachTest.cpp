@@ -74,6 +74,7 @@ TEST_F(CoachTest, AHintLaysOutTheBestMoveAndItsPutScoresTheBestScore) {
   EXPECT_EQ(Label(TGameLabel::CoachLegalMoves), LegalMovesText(moves.size()));
 
   ASSERT_TRUE(game->Hint());
+  EXPECT_EQ(Label(TGameLabel::CoachBest).rfind("Hint: " + moves.front().Word + " for ", 0), 0u);
   EXPECT_EQ(game->PossibleScore(), moves.front().Score);
   EXPECT_EQ(game->State.Stock.LettersCount(), 7 - moves.front().LettersCount);
   EXPECT_TRUE(game->Modified);

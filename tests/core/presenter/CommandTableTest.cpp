@@ -27,7 +27,7 @@ TEST(CommandTable, KeysFindTheirRowWithTheRightModifiers) {
   EXPECT_EQ(table.ForKey(8, false, true)->Id, TCommandId::Undo);
   EXPECT_EQ(table.ForKey(8, false, false), nullptr);  // Backspace alone edits text
   EXPECT_EQ(table.ForKey(8, true, false), nullptr);
-  EXPECT_EQ(table.Rows().size(), 3u);
+  EXPECT_EQ(table.Rows().size(), 4u);
   EXPECT_EQ(table.Find(TCommandId::PutWord), nullptr);
 }
 
