@@ -27,6 +27,7 @@
 //   possible score and the word was not put from a hint; it is a best-move turn
 //   when the word scored at least that.
 // Counters stop at 2147483647 instead of wrapping.
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
