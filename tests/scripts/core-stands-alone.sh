@@ -19,7 +19,8 @@ declare -A allowed=(
   [game]="base text errors input store dictionary"
   [files]="base text errors input store dictionary game"
   [coach]="base text errors input store dictionary game"
-  [presenter]="base text errors input store dictionary game files help coach"
+  [records]="base text errors store dictionary game"
+  [presenter]="base text errors input store dictionary game files help coach records"
 )
 for dir in "$src"/src/core/*/; do
   folder=$(basename "$dir")

@@ -17,5 +17,8 @@ inline constexpr const char* kOptionsFileName = "Vorbelle.ini";
 inline constexpr const char* kErrorLogName = "Errors.log";
 inline constexpr const char* kGamesFolderName = "VorbelleGames";
 inline constexpr const char* kDictionariesFolderName = "VorbelleDictionaries";
+// The player's records, and the damaged records file kept aside.
+inline constexpr const char* kRecordsFileName = "VorbelleStats.ini";
+inline constexpr const char* kDamagedRecordsFileName = "VorbelleStats.bad";
 
 }  // namespace vb

@@ -82,7 +82,7 @@ std::int32_t TGameState::PossibleScore(const TDictionary& dictionary) const {
   return vb::PossibleScore(Board, dictionary);
 }
 
-TPutOutcome TGameState::PutWord(bool flipped, const TDictionary& dictionary, TRandomPool& pool, std::string& word) {
+TPutOutcome TGameState::PutWord(bool flipped, const TDictionary& dictionary, TLetterSource& letters, std::string& word) {
   word = CurrentWord();
   if (word.empty()) return TPutOutcome::NoWord;
   if (flipped) word = ReverseText(word);
@@ -90,18 +90,18 @@ TPutOutcome TGameState::PutWord(bool flipped, const TDictionary& dictionary, TRa
   if (!known && !Settings.AllowUnknownWords) return TPutOutcome::Refused;
   Score = AddScore(Score, PossibleScore(dictionary));
   Board.FixLooseLetters();
-  FillStock(dictionary, pool);
+  FillStock(dictionary, letters);
   return known ? TPutOutcome::PutKnown : TPutOutcome::PutUnknown;
 }
 
-unsigned char TGameState::DrawLetter(const TDictionary& dictionary, TRandomPool& pool) {
-  const int slot = pool.WeightedIndex(AlphabetSize, dictionary.LetterProbabilities.data());
+unsigned char TGameState::DrawLetter(const TDictionary& dictionary, TLetterSource& letters) {
+  const int slot = letters.WeightedIndex(AlphabetSize, dictionary.LetterProbabilities.data());
   return slot < 0 ? 0 : dictionary.Alphabet[slot];
 }
 
-void TGameState::FillStock(const TDictionary& dictionary, TRandomPool& pool) {
+void TGameState::FillStock(const TDictionary& dictionary, TLetterSource& letters) {
   for (int slot = 0; slot < StockSize; ++slot)
-    if (Stock.Letter(slot) == 0) Stock.SetLetter(slot, DrawLetter(dictionary, pool));
+    if (Stock.Letter(slot) == 0) Stock.SetLetter(slot, DrawLetter(dictionary, letters));
 }
 
 bool TGameState::ChangeStockLetter(int slot, unsigned char letter) {
@@ -111,7 +111,7 @@ bool TGameState::ChangeStockLetter(int slot, unsigned char letter) {
   return true;
 }
 
-bool TGameState::NewStockLetters(const TDictionary& dictionary, TRandomPool& pool) {
+bool TGameState::NewStockLetters(const TDictionary& dictionary, TLetterSource& letters) {
   if (LetterChangesCount <= 0) return false;
   // The loose letters are discarded, not returned to the stock.
   while (Board.LooseCount() > 0) {
@@ -119,7 +119,7 @@ bool TGameState::NewStockLetters(const TDictionary& dictionary, TRandomPool& poo
     Board.RemoveLooseLetter(p.Column, p.Row);
   }
   Stock.Clear();
-  FillStock(dictionary, pool);
+  FillStock(dictionary, letters);
   Board.ClearLooseLetters();
   --LetterChangesCount;
   return true;

@@ -3,12 +3,13 @@
 // score, the letter changes left and the two words-list switches. It can be
 // copied (to try a move, to undo one) and compared, and holds no callbacks and
 // no references to windows or files. The rules are its members: each only
-// changes the value, and the dictionary and random source are handed in.
+// changes the value, and the dictionary and the letter source (random pool or seeded deal) are handed in.
 #include <cstdint>
 #include <string>
 
 #include "core/game/Board.h"
 #include "core/dictionary/Dictionary.h"
+#include "core/game/LetterSource.h"
 #include "core/game/RandomPool.h"
 #include "core/game/StockLetters.h"
 
@@ -72,17 +73,17 @@ class TGameState {
   // Checks the current word (read backwards when flipped) against the words
   // list and the settings; a put word is scored, its letters fixed and the
   // stock refilled. `word` receives the word as put.
-  TPutOutcome PutWord(bool flipped, const TDictionary& dictionary, TRandomPool& pool, std::string& word);
+  TPutOutcome PutWord(bool flipped, const TDictionary& dictionary, TLetterSource& letters, std::string& word);
 
   // --- Stock and letter changes -------------------------------------------
-  static unsigned char DrawLetter(const TDictionary& dictionary, TRandomPool& pool);
+  static unsigned char DrawLetter(const TDictionary& dictionary, TLetterSource& letters);
   // Draws a letter into every empty stock slot.
-  void FillStock(const TDictionary& dictionary, TRandomPool& pool);
+  void FillStock(const TDictionary& dictionary, TLetterSource& letters);
   // A stock letter exchanged for `letter`, spending one change.
   bool CanChangeStockLetter(int slot) const { return LetterChangesCount > 0 && Stock.Letter(slot) != 0; }
   bool ChangeStockLetter(int slot, unsigned char letter);
   // The loose letters and the stock discarded for seven new letters, spending one change.
-  bool NewStockLetters(const TDictionary& dictionary, TRandomPool& pool);
+  bool NewStockLetters(const TDictionary& dictionary, TLetterSource& letters);
 };
 
 }  // namespace vb

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <random>
 
+#include "core/game/LetterSource.h"
+
 namespace vb {
 
-class TRandomPool {
+class TRandomPool : public TLetterSource {
  public:
   // Seeds from the platform's clock and the mouse position.
   TRandomPool();
@@ -21,7 +23,7 @@ class TRandomPool {
   std::int32_t Next();
   // An index 0..count-1 drawn with probability weight / total; -1 when the
   // weights hold no positive total (nothing can be drawn).
-  int WeightedIndex(int count, const std::int32_t* weights);
+  int WeightedIndex(int count, const std::int32_t* weights) override;
 
  private:
   void Seed(std::uint32_t seed, int cursorX, int cursorY);
