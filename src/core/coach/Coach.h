@@ -55,6 +55,8 @@ class TCoach {
   void Recount(const TGameState& state);
 
   int HintsUsed() const { return hintsUsed_; }
+  // The legal moves of the position last counted; none while the graph is being built.
+  const std::optional<std::size_t>& LegalMoves() const { return legalMoves_; }
   // The best possible score before the last put; none when it was not known
   // (the graph was being built) or no known word could be put.
   std::optional<std::int32_t> BestScoreBeforePut() const {

@@ -38,6 +38,7 @@ void TGameCommands::PrepareFilesAndOptions() {
     GetPlatform().CreateFolder(game_.Dictionary.DictionariesFolder);
     GetPlatform().CreateFolder(game_.GamesFolder);
     game_.OptionsFile.Load();
+    game_.LoadRecords();
     OpenDialog.FileName = game_.LastGameFileName;
     SaveDialog.FileName = game_.LastGameFileName;
   }, __LINE__);
@@ -49,26 +50,29 @@ bool TGameCommands::LoadCurrentDictionary() {
   return game_.LoadDictionary(name);
 }
 
-bool TGameCommands::NewGame(const std::string* dictionaryName) {
+bool TGameCommands::NewGame(const std::string* dictionaryName, std::optional<std::uint32_t> number) {
   if (!game_.ResetGame()) return false;
   // A newly chosen dictionary only takes over once the old game is settled: a
   // game saved at the save question keeps the name of its own dictionary.
   if (dictionaryName) game_.Dictionary.DictionaryName = *dictionaryName;
   if (!LoadCurrentDictionary()) return true;
+  if (number) game_.StartNumberedGame(*number);
   game_.ClearStockLetters();
   game_.FillStock();
   // Drawing the stock marks the game modified; a fresh game is not.
   game_.Modified = false;
+  game_.RecordGameStarted();
   return true;
 }
 
 void TGameCommands::NewGameMenuClick() { RunNewGameCommand(nullptr); }
+void TGameCommands::NewNumberedGame(std::uint32_t number) { RunNewGameCommand(nullptr, number); }
 
-void TGameCommands::RunNewGameCommand(const std::string* dictionaryName) {
+void TGameCommands::RunNewGameCommand(const std::string* dictionaryName, std::optional<std::uint32_t> number) {
   TGamePresenter::TCommandScope command(game_);
   StatusFrame frame(VB_HERE, "TVorbelleForm::NewGameMenuClick", "Failed to create new puzzle.");
   frame.Run([&] {
-    NewGame(dictionaryName);
+    NewGame(dictionaryName, number);
     frame.Adopt();
   }, __LINE__);
 }
@@ -145,6 +149,7 @@ bool TGameCommands::LoadGameFrom(const std::string& path) {
     game_.LastGameFileName = path;
     game_.SetTitle(path);
     SaveDialog.FileName = path;
+    game_.RecordGameStarted();
     loaded = true;
   }, __LINE__);
   return loaded;
@@ -164,6 +169,7 @@ bool TGameCommands::SaveGameTo(const std::string& path) {
 bool TGameCommands::FormCloseQuery() {
   TGamePresenter::TCommandScope command(game_);
   if (!game_.CheckSave()) return false;
+  game_.RecordGameLeft();
   game_.OptionsFile.Save(false);
   return true;
 }

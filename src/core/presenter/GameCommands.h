@@ -3,6 +3,8 @@
 // new game, load dictionary, load last game, load game, save game, analyze
 // words list. Each command is a reporting status frame named after its menu
 // handler and shows its failures under its own failure text.
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/files/FileDialogSeam.h"
@@ -32,6 +34,8 @@ class TGameCommands {
   void PrepareFilesAndOptions();
 
   void NewGameMenuClick();
+  // A new game whose stock is dealt from this game number (see TSeededDeal).
+  void NewNumberedGame(std::uint32_t number);
   void LoadDictionaryMenuClick();
   void LoadLastGameMenuClick();
   void LoadGameMenuClick();
@@ -52,8 +56,8 @@ class TGameCommands {
  private:
   // False only when the player cancelled the save question (nothing changed).
   // A given dictionary name replaces the current one after the reset.
-  bool NewGame(const std::string* dictionaryName);
-  void RunNewGameCommand(const std::string* dictionaryName);
+  bool NewGame(const std::string* dictionaryName, std::optional<std::uint32_t> number = std::nullopt);
+  void RunNewGameCommand(const std::string* dictionaryName, std::optional<std::uint32_t> number = std::nullopt);
   bool LoadCurrentDictionary();
 
   TGamePresenter& game_;

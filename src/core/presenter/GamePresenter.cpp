@@ -101,7 +101,10 @@ void TGamePresenter::Publish() {
 
 void TGamePresenter::ShowCoach() {
   const bool shown = boardVisible_ && !Dictionary.DictionaryName.empty();
-  if (shown) coach_.Recount(State);
+  if (shown) {
+    coach_.Recount(State);
+    FinishWhenNothingIsLeft();
+  }
   SetLabel(TGameLabel::CoachBest, shown ? coach_.BestLine() : "");
   SetLabel(TGameLabel::CoachComparison, shown ? coach_.ComparisonLine() : "");
   SetLabel(TGameLabel::CoachLegalMoves, shown ? coach_.LegalMovesLine() : "");
@@ -112,7 +115,8 @@ void TGamePresenter::SetLabel(TGameLabel label, const std::string& text) { label
 
 void TGamePresenter::SetTitle(const std::string& fileName) {
   TCommandScope command(*this);
-  title_ = TitleText(fileName);
+  titleFile_ = fileName;
+  title_ = TitleText(fileName) + (gameNumber_ ? " - Game " + std::to_string(*gameNumber_) : std::string());
 }
 
 void TGamePresenter::ShowScore(std::int32_t possibleScore) {
@@ -165,6 +169,9 @@ void TGamePresenter::ReadBoardSize() {
 bool TGamePresenter::ResetGame() {
   TCommandScope command(*this);
   if (!CheckSave()) return false;
+  records_.GameEnded(false);
+  deal_.reset();
+  gameNumber_.reset();
   ResetCounters();
   ReadBoardSize();
   State.StartBoard(State.Board.ColumnsCount, State.Board.RowsCount);
@@ -248,7 +255,7 @@ void TGamePresenter::ClearStockLetters() {
 void TGamePresenter::FillStock() {
   TCommandScope command(*this);
   Modified = true;
-  State.FillStock(Dictionary, *pool_);
+  State.FillStock(Dictionary, Letters());
 }
 
 bool TGamePresenter::ChangeStockLetter(int slot) {
@@ -272,7 +279,7 @@ bool TGamePresenter::NewStockLetters() {
   TTurn turn;
   turn.Kind = TTurnKind::NewStock;
   turn.Before = Side();
-  if (!State.NewStockLetters(Dictionary, *pool_)) return false;
+  if (!State.NewStockLetters(Dictionary, Letters())) return false;
   Modified = true;
   putButtonsEnabled_ = false;
   ShowLetterChanges();
@@ -335,7 +342,7 @@ bool TGamePresenter::PutWord(bool flipped) {
   turn.Before = Side();
   const std::int32_t scoreBefore = State.Score;
   std::string word;
-  const TPutOutcome outcome = State.PutWord(flipped, Dictionary, *pool_, word);
+  const TPutOutcome outcome = State.PutWord(flipped, Dictionary, Letters(), word);
   if (outcome == TPutOutcome::NoWord) return false;
   SetLabel(TGameLabel::ValidWord, ValidWordText(word, outcome == TPutOutcome::PutKnown));
   if (outcome == TPutOutcome::Refused) return false;
@@ -356,6 +363,7 @@ bool TGamePresenter::PutWord(bool flipped) {
   turn.Points = State.Score - scoreBefore;
   turn.Best = coach_.BestScoreBeforePut();
   turn.HintUsed = hintLaidOut_;
+  records_.WordPut(word, turn.Points, turn.Best, turn.HintUsed);
   RecordTurn(std::move(turn));
   return true;
 }
@@ -363,7 +371,7 @@ bool TGamePresenter::PutWord(bool flipped) {
 // --- Undo and redo ------------------------------------------------------------------------
 
 TTurnSide TGamePresenter::Side() const {
-  return TTurnSide{State, labels_, Dictionary.WordsListModified, Dictionary.WordsListWrites};
+  return TTurnSide{State, labels_, Dictionary.WordsListModified, Dictionary.WordsListWrites, deal_};
 }
 
 void TGamePresenter::RecordTurn(TTurn turn) {
@@ -376,6 +384,7 @@ void TGamePresenter::RestoreSide(const TTurnSide& side) {
   const TGameSettings settings = State.Settings;
   State = side.State;
   State.Settings = settings;
+  deal_ = side.Deal;
   labels_ = side.Labels;
   // A words list written since that side holds what the file must lose or gain.
   Dictionary.WordsListModified = side.WordsListModified || Dictionary.WordsListWrites != side.WordsListWrites;
@@ -410,6 +419,40 @@ bool TGamePresenter::Redo() {
   return true;
 }
 
+// --- Numbered games and records ---------------------------------------------------------
+
+void TGamePresenter::StartNumberedGame(std::uint32_t number) {
+  TCommandScope command(*this);
+  deal_.emplace(number, Dictionary.DictionaryName, State.Board.ColumnsCount, State.Board.RowsCount);
+  gameNumber_ = number;
+  SetTitle(titleFile_);
+}
+
+std::uint32_t TGamePresenter::TodaysNumber() const {
+  const LocalDateTime now = GetPlatform().Now();
+  return TodaysGameNumber(now.Year, now.Month, now.Day).value_or(kMinGameNumber);
+}
+
+void TGamePresenter::RecordGameStarted() {
+  records_.GameStarted(Dictionary.DictionaryName, State.Board.ColumnsCount, State.Board.RowsCount, gameNumber_);
+}
+
+bool TGamePresenter::FinishGame() {
+  TCommandScope command(*this);
+  if (!records_.GameRunning()) return false;
+  records_.GameEnded(true);
+  return true;
+}
+
+void TGamePresenter::FinishWhenNothingIsLeft() {
+  if (!records_.GameRunning() || State.LetterChangesCount > 0 || !coach_.LegalMoves() || *coach_.LegalMoves() > 0)
+    return;
+  // Only a game with a word in it counts; a board that never had a move stays open.
+  if (State.Score == 0) return;
+  records_.GameEnded(true);
+  ShowMessageText("No word can be put any more and no letter changes are left: the game is finished.");
+}
+
 // --- Coach ------------------------------------------------------------------------------
 
 bool TGamePresenter::Hint() {
@@ -427,6 +470,7 @@ bool TGamePresenter::Hint() {
   if (!LayOutMove(State, hint.Move)) return false;
   Modified = true;
   hintLaidOut_ = true;
+  records_.HintUsed();
   AfterMove();
   return true;
 }

@@ -18,7 +18,9 @@
 #include "core/game/GameState.h"
 #include "core/presenter/GameView.h"
 #include "core/presenter/GameViewModel.h"
+#include "core/presenter/GameRecords.h"
 #include "core/presenter/TurnHistory.h"
+#include "core/game/SeededDeal.h"
 #include "core/input/PlainTextInput.h"
 #include "core/base/ProgramPaths.h"
 #include "core/game/RandomPool.h"
@@ -56,6 +58,8 @@ class TGamePresenter {
   // The choose-letter dialog (not owned); without one a letter change is cancelled.
   void SetLetterChooser(TLetterChooser* chooser) { chooser_ = chooser; }
   TRandomPool& RandomPool() { return *pool_; }
+  // Where the stock's letters come from now: the numbered game's deal or the random pool.
+  TLetterSource& Letters() { return deal_ ? static_cast<TLetterSource&>(*deal_) : *pool_; }
   TGameCommands& Commands() { return commands_; }
 
   // --- State ---------------------------------------------------------------
@@ -148,6 +152,24 @@ class TGamePresenter {
   bool CanRedo() const { return history_.CanRedo(); }
   const TTurnHistory& History() const { return history_; }
 
+  // --- Numbered games and records ---------------------------------------------
+  // After ResetGame: the stock of this game is dealt from the number's seeded
+  // deal (its dictionary and board size are the game's), and the title shows it.
+  void StartNumberedGame(std::uint32_t number);
+  const std::optional<std::uint32_t>& GameNumber() const { return gameNumber_; }
+  // Today's number (YYYYMMDD by the platform's clock), the numbered game's suggestion.
+  std::uint32_t TodaysNumber() const;
+  // The records file is read once, at start.
+  void LoadRecords() { records_.Load(); }
+  // A new or loaded game from now on counts in the records.
+  void RecordGameStarted();
+  // "Finish game": the game counts as finished (also when no move and no letter change is left).
+  bool FinishGame();
+  bool CanFinishGame() const { return records_.GameRunning(); }
+  // The game is leaving (the program closes): it counts as not finished.
+  void RecordGameLeft() { records_.GameEnded(false); }
+  const TGameRecords& GameRecords() const { return records_; }
+
   // --- Coach -----------------------------------------------------------------
   // Lays out the next hint as loose letters (the best move first); says so when
   // there is none or the words list is still being prepared. True when laid out.
@@ -167,12 +189,18 @@ class TGamePresenter {
   TTurnSide Side() const;
   void RestoreSide(const TTurnSide& side);
   void RecordTurn(TTurn turn);
+  // When no move and no letter change are left the game is over by itself.
+  void FinishWhenNothingIsLeft();
   // After a move: the put buttons and the possible score follow the loose letters.
   void AfterMove();
 
   TRandomPool* pool_;
   TCoach coach_{Dictionary};
   TTurnHistory history_;
+  TGameRecords records_{ProgramFolder + kRecordsFileName};
+  std::optional<TSeededDeal> deal_;
+  std::optional<std::uint32_t> gameNumber_;
+  std::string titleFile_;  // the file name the title shows
   bool hintLaidOut_ = false;  // the loose letters came from a hint
   TNoFileDialogs noDialogs_;
   TGameCommands commands_;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game/GameState.h"
+#include "core/game/SeededDeal.h"
 #include "core/presenter/GameViewModel.h"
 
 namespace vb {
@@ -23,6 +24,9 @@ struct TTurnSide {
   std::array<std::string, GameLabelsCount> Labels;
   bool WordsListModified = false;
   std::uint32_t WordsListWrites = 0;
+  // A numbered game's deal where it stood: after an undo the next draws are
+  // the same letters the undone turn drew.
+  std::optional<TSeededDeal> Deal;
 };
 
 struct TTurn {
