@@ -29,7 +29,8 @@ bool LastCallSucceeded() { return GlobalFunStat.Status <= StatusWarning; }
 // Listed files the installer never copies: its own list and record, and the
 // options and error log that a reinstallation keeps.
 bool IsNeverCopied(const std::string& relative) {
-  for (const char* name : {kDistributionListName, kInstallRecordName, kOptionsFileName, kErrorLogName})
+  for (const char* name : {kDistributionListName, kInstallRecordName, kOptionsFileName, kErrorLogName,
+                           kRecordsFileName, kDamagedRecordsFileName})
     if (SameTextAscii(relative, name)) return true;
   return false;
 }

@@ -155,7 +155,9 @@ bool IsGameOwnFile(const std::string& relative) {
   std::string path = relative;
   if (EndsWithText(path, kTemporaryFileSuffix)) path.resize(path.size() - std::string(kTemporaryFileSuffix).size());
   const std::string folder = GetPathPart(path), name = GetNamePart(path), extension = GetExtension(path);
-  if (folder.empty()) return SameTextAscii(name, kOptionsFileName) || SameTextAscii(name, kErrorLogName);
+  if (folder.empty())
+    return SameTextAscii(name, kOptionsFileName) || SameTextAscii(name, kErrorLogName) ||
+           SameTextAscii(name, kRecordsFileName) || SameTextAscii(name, kDamagedRecordsFileName);
   if (SameTextAscii(folder, std::string(kGamesFolderName) + "\\")) return SameTextAscii(extension, ".vbg");
   if (SameTextAscii(folder, std::string(kDictionariesFolderName) + "\\"))
     return SameTextAscii(extension, ".vbd") || SameTextAscii(extension, ".txt");

@@ -108,6 +108,8 @@ TEST_F(Installer, UninstallKeepsTheUsersFilesAndSaysWhichFolderStayed) {
   // The game's own files, and the user's.
   WriteTextFile(target + "Vorbelle.ini", "options");
   WriteTextFile(target + "Errors.log", "log");
+  WriteTextFile(target + "VorbelleStats.ini", "records");
+  WriteTextFile(target + "VorbelleStats.bad", "damaged records");
   ::CreateDirectoryA((target + "VorbelleGames").c_str(), nullptr);
   WriteTextFile(target + "VorbelleGames\\game.vbg", "game");
   WriteTextFile(target + "VorbelleGames\\game.vbg.vbtmp", "interrupted save");
