@@ -1,7 +1,8 @@
 // The coach in the real Vorbelle.exe (system-coach.sh): a crafted game loaded
 // with Ctrl+Z, Ctrl+H and Alt+P put the hint, and the saved game shows the
 // score grown by exactly the best score the finder computes with the real
-// comparison, from letters placed as one of the best moves.
+// comparison, from letters placed as one of the best moves. And undo and redo
+// there (system-undo.sh): the saved games match byte for byte.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -87,6 +88,23 @@ TEST(SystemCoachTest, AHintPutInTheRealProgramScoresTheBestMove) {
   for (const TMove& move : moves)
     if (move.Score == best && std::vector<TPlacedLetter>(move.begin(), move.end()) == placed) isABestMove = true;
   EXPECT_TRUE(isABestMove) << placed.size() << " letters placed; the best move is " << moves.front().Word;
+}
+
+TEST(SystemUndoTest, UndoAndRedoInTheRealProgramSaveExactlyTheGamesBeforeAndAfterThePut) {
+  if (test::ProgramPath().empty()) GTEST_SKIP() << "no program to start";
+  if (!test::Exists("Z:\\usr\\bin\\xdotool") || !test::Exists("Z:\\bin\\bash")) GTEST_SKIP() << "xdotool or bash missing";
+  const std::string out = test::ProgramFolder() + "/system-undo";
+  const std::string verdict = test::RunSystemScript("system-undo.sh", {out}, 400);
+  ASSERT_FALSE(verdict.empty()) << "the system test gave no verdict";
+  ASSERT_EQ(verdict.substr(0, 4), "PASS") << verdict;
+  const std::string folder = test::WindowsForm(out) + "\\";
+  const std::string before = test::ReadTextFile(folder + "before.vbg");
+  const std::string after = test::ReadTextFile(folder + "after.vbg");
+  ASSERT_NE(before, after) << "the put changed nothing";
+  EXPECT_EQ(test::ReadTextFile(folder + "undone.vbg"), before);
+  EXPECT_EQ(test::ReadTextFile(folder + "redone.vbg"), after);
+  // Right after a load there is nothing to undo.
+  EXPECT_EQ(test::ReadTextFile(folder + "reloaded.vbg"), after);
 }
 
 }  // namespace

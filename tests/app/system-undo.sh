@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Undo and redo in the real program: Ctrl+N, a hint laid out (Ctrl+H), saved
+# as "before"; the word put (Alt+P), saved as "after"; Alt+Backspace, saved as
+# "undone"; Ctrl+Y, saved as "redone"; then the last game loaded again
+# (Ctrl+Z), Alt+Backspace, saved as "reloaded". Copies the five games to
+# OUT_DIR for the caller to compare. Writes "PASS" or "FAIL: reason" to RESULT_FILE.
+#
+# system-undo.sh EXE SOURCE_DIR FRAME_LEFT FRAME_TOP OUT_DIR RESULT_FILE
+set -u
+exe=$1 src=$2 frameLeft=$3 frameTop=$4 out=$5 result=$6
+source "$(dirname "${BASH_SOURCE[0]}")/system-common.sh"
+
+rm -rf "$out" && mkdir -p "$out" || finish "FAIL: cannot make $out"
+prepare_program system-undo
+
+# S, the name, Enter; waits for the file and copies it out.
+save_as() {
+  xdotool key s
+  [ -n "$(window '^Save game$')" ] || finish "FAIL: S showed no save dialog for $1"
+  sleep 1
+  xdotool type --delay 50 "$1"
+  sleep 0.3
+  xdotool key Return
+  for _ in $(seq 1 20); do
+    [ -f "$work/VorbelleGames/$1.vbg" ] && break
+    sleep 0.5
+  done
+  [ -f "$work/VorbelleGames/$1.vbg" ] || finish "FAIL: no VorbelleGames/$1.vbg after saving"
+  cp "$work/VorbelleGames/$1.vbg" "$out/$1.vbg"
+  sleep 0.5
+}
+
+start_program
+xdotool key ctrl+n
+sleep 4
+xdotool key ctrl+h
+sleep 2
+save_as before
+xdotool key alt+p
+sleep 1
+save_as after
+xdotool key alt+BackSpace
+sleep 1
+save_as undone
+xdotool key ctrl+y
+sleep 1
+save_as redone
+xdotool key ctrl+z
+sleep 3
+xdotool key alt+BackSpace
+sleep 1
+save_as reloaded
+[ -n "${SHOTS:-}" ] && import -window root "$out/undo.png"
+xdotool key alt+F4
+ended || finish "FAIL: Alt+F4 did not end the program"
+finish "PASS"
