@@ -26,18 +26,7 @@ sleep 2
 xdotool key alt+p
 sleep 2
 [ -n "${SHOTS:-}" ] && import -window root "$out/put.png"
-xdotool key s
-[ -n "$(window '^Save game$')" ] || finish "FAIL: S showed no save dialog"
-sleep 1
-xdotool type --delay 50 after
-sleep 0.3
-xdotool key Return
-for _ in $(seq 1 20); do
-  [ -f "$work/VorbelleGames/after.vbg" ] && break
-  sleep 0.5
-done
-[ -f "$work/VorbelleGames/after.vbg" ] || finish "FAIL: no VorbelleGames/after.vbg after saving"
-cp "$work/VorbelleGames/after.vbg" "$out/after.vbg"
+save_as after
 xdotool key alt+F4
 ended || finish "FAIL: Alt+F4 did not end the program"
 finish "PASS"

@@ -107,3 +107,21 @@ drag_stock_letter_to_cell() {
   xdotool mouseup 1
   sleep 1
 }
+
+# Saves the game as NAME (S, the name, Enter), waits for VorbelleGames/NAME.vbg
+# and copies it to the folder $out.
+save_as() {
+  xdotool key s
+  [ -n "$(window '^Save game$')" ] || finish "FAIL: S showed no save dialog for $1"
+  sleep 1
+  xdotool type --delay 50 "$1"
+  sleep 0.3
+  xdotool key Return
+  for _ in $(seq 1 20); do
+    [ -f "$work/VorbelleGames/$1.vbg" ] && break
+    sleep 0.5
+  done
+  [ -f "$work/VorbelleGames/$1.vbg" ] || finish "FAIL: no VorbelleGames/$1.vbg after saving"
+  cp "$work/VorbelleGames/$1.vbg" "$out/$1.vbg"
+  sleep 0.5
+}

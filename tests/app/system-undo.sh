@@ -13,23 +13,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/system-common.sh"
 rm -rf "$out" && mkdir -p "$out" || finish "FAIL: cannot make $out"
 prepare_program system-undo
 
-# S, the name, Enter; waits for the file and copies it out.
-save_as() {
-  xdotool key s
-  [ -n "$(window '^Save game$')" ] || finish "FAIL: S showed no save dialog for $1"
-  sleep 1
-  xdotool type --delay 50 "$1"
-  sleep 0.3
-  xdotool key Return
-  for _ in $(seq 1 20); do
-    [ -f "$work/VorbelleGames/$1.vbg" ] && break
-    sleep 0.5
-  done
-  [ -f "$work/VorbelleGames/$1.vbg" ] || finish "FAIL: no VorbelleGames/$1.vbg after saving"
-  cp "$work/VorbelleGames/$1.vbg" "$out/$1.vbg"
-  sleep 0.5
-}
-
 start_program
 xdotool key ctrl+n
 sleep 4

@@ -12,26 +12,17 @@
 #include "support/FakePlatform.h"
 #include "support/ScriptedErrorDialog.h"
 #include "support/ScriptedFileDialogs.h"
+#include "support/SmallDictionary.h"
 #include "support/TempFolder.h"
 
 namespace vb {
 
 namespace {
 
-const char* const kDictionary =
-    "[Main]\r\nWordsListName=Coach\r\n[Alphabet]\r\n"
-    "Char0=A\r\nProb0=1000\r\nChar1=B\r\nProb1=500\r\nChar2=C\r\nProb2=500\r\nChar3=D\r\nProb3=400\r\n"
-    "Char4=E\r\nProb4=1000\r\nChar5=F\r\nProb5=200\r\nChar6=G\r\nProb6=200\r\nChar7=H\r\nProb7=300\r\n"
-    "Char8=I\r\nProb8=800\r\nChar9=J\r\nProb9=10\r\nChar10=K\r\nProb10=50\r\nChar11=L\r\nProb11=400\r\n"
-    "[LengthScores]\r\n2=1\r\n3=5\r\n4=9\r\n";
-
 class CoachTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform->FixedProgramPath = folder / "Vorbelle.exe";
-    GetPlatform().CreateFolder(folder / "VorbelleDictionaries");
-    test::WriteTextFile(folder / "VorbelleDictionaries\\Coach.vbd", kDictionary);
-    test::WriteTextFile(folder / "VorbelleDictionaries\\Coach.txt", "CAB\r\nBEAD\r\nDAB\r\nACE\r\nBE\r\nAD\r\n");
+    test::PrepareSmallDictionary(platform, folder, "Coach", "CAB\r\nBEAD\r\nDAB\r\nACE\r\nBE\r\nAD\r\n");
     game = std::make_unique<TGamePresenter>(folder.Path(), &pool, &dialogs);
     game->SetView(&view);  // the coach panel is worked out for a game that is shown
     game->Commands().PrepareFilesAndOptions();
