@@ -16,7 +16,7 @@ constexpr UINT kShownMessage = WM_APP + 18;
 // Bounds in pixels at 96 DPI.
 constexpr ui::Bounds kExplanationLabel{10, 10, 300, 45};
 constexpr int kNumberLabelLeft = 10, kNumberLabelTop = 69;
-constexpr ui::Bounds kNumberEdit{100, 65, 90, 22};
+constexpr ui::Bounds kNumberEdit{100, 65, 100, 22};
 constexpr ui::Bounds kOkButton{80, 100, 75, 25};
 constexpr ui::Bounds kCancelButton{165, 100, 75, 25};
 
