@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/GameNumberForm.h"
-#include "app/LocalGameNumber.h"
 #include "core/errors/MessageBoxes.h"
 #include "support/FakePlatform.h"
 
@@ -111,15 +110,6 @@ TEST_F(GameNumberFormTest, ARefusedNumberIsWarnedAboutAndTheDialogStaysOpen) {
     EXPECT_EQ(box.Text, "Type a game number from 1 to 99999999.");
     EXPECT_EQ(box.Style, StyleWarning | StyleTaskModal);
   }
-}
-
-TEST(LocalGameNumberTest, TodayIsTheLocalDateAsYearMonthDay) {
-  SYSTEMTIME before{}, after{};
-  ::GetLocalTime(&before);
-  const std::uint32_t today = TodaysLocalGameNumber();
-  ::GetLocalTime(&after);
-  auto number = [](const SYSTEMTIME& t) { return t.wYear * 10000u + t.wMonth * 100u + t.wDay; };
-  EXPECT_TRUE(today == number(before) || today == number(after)) << today;
 }
 
 }  // namespace
