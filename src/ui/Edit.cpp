@@ -7,6 +7,16 @@ bool Edit::Create(Window& parent, const Bounds& bounds, const std::string& text,
                              WS_EX_CLIENTEDGE, text, bounds, parent);
 }
 
+bool Edit::CreateDigits(Window& parent, const Bounds& bounds, int maxLength) {
+  if (!CreateSystemControl("EDIT", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_NUMBER, WS_EX_CLIENTEDGE, "",
+                           bounds, parent))
+    return false;
+  ::SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+  return true;
+}
+
+void Edit::SelectAll() { ::SendMessageA(Handle(), EM_SETSEL, 0, -1); }
+
 bool Memo::Create(Window& parent, const Bounds& bounds, bool readOnly, bool wordWrap) {
   const DWORD scroll = wordWrap ? WS_VSCROLL : WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL;
   return CreateSystemControl(

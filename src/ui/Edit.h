@@ -1,6 +1,6 @@
 #pragma once
-// Text edits: a one-line edit (read-only for names the program shows) and a
-// multi-line memo with scroll bars (reports).
+// Text edits: a one-line edit (read-only for names the program shows, or for
+// digits the player types) and a multi-line memo with scroll bars (reports).
 #include <string>
 #include <vector>
 
@@ -11,6 +11,11 @@ namespace vb::ui {
 class Edit : public Window {
  public:
   bool Create(Window& parent, const Bounds& bounds, const std::string& text = {}, bool readOnly = true);
+  // An editable one-line edit that takes typed decimal digits only, at most
+  // `maxLength` characters. Pasted text is not filtered: readers still check it.
+  bool CreateDigits(Window& parent, const Bounds& bounds, int maxLength);
+  // Selects the whole text, so that typing replaces it.
+  void SelectAll();
 };
 
 class Memo : public Window {
