@@ -43,6 +43,7 @@ TVorbelleForm::~TVorbelleForm() {
   // The game outlives the controls it talks to only as long as it stays silent.
   game_.SetView(nullptr);
   game_.SetLetterChooser(nullptr);
+  game_.Commands().SetGameNumberAsker(nullptr);
 }
 
 void TVorbelleForm::BuildCommandTable() {
@@ -50,6 +51,8 @@ void TVorbelleForm::BuildCommandTable() {
   using Mods = TKeyModifiers;
   const auto always = std::function<bool(const TGameViewModel&)>();
   commands_.Add({Id::NewGame, "New game", 'N', Mods::CtrlOnly, "Ctrl+N", false, [this] { NewGameMenuClick(); }, always});
+  commands_.Add({Id::NewNumberedGame, "New numbered game...", 0, Mods::Any, "", false,
+                 [this] { NewNumberedGameMenuClick(); }, always});
   commands_.Add({Id::LoadDictionary, "Load dictionary", 'D', Mods::Any, "D", false,
                  [this] { LoadDictionaryMenuClick(); }, always});
   commands_.Add({Id::LoadLastGame, "Load last game", 'Z', Mods::CtrlOnly, "Ctrl+Z", true,
@@ -93,6 +96,7 @@ bool TVorbelleForm::Create() {
   OnKeyDown = [this](WORD key, ShiftState shift) { FormKeyDown(key, shift); };
   OnCloseQuery = [this] { return FormCloseQuery(); };
   game_.SetView(&view_);
+  if (numberForm_.Create()) game_.Commands().SetGameNumberAsker(&numberForm_);
   // The coach builds its word graph on a thread of its own; the window hears of
   // a finished graph as a message, so the game is only ever touched here.
   const HWND window = Handle();
@@ -165,6 +169,11 @@ void TVorbelleForm::BeforeRun() {
 void TVorbelleForm::NewGameMenuClick() {
   PassBoardSizeChoice();
   game_.Commands().NewGameMenuClick();
+}
+
+void TVorbelleForm::NewNumberedGameMenuClick() {
+  PassBoardSizeChoice();
+  game_.Commands().NewNumberedGameMenuClick();
 }
 
 void TVorbelleForm::LoadDictionaryMenuClick() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/BoardView.h"
+#include "app/GameNumberForm.h"
 #include "app/LetterDrag.h"
 #include "app/MainWindowControls.h"
 #include "app/MainWindowView.h"
@@ -57,6 +58,7 @@ class TVorbelleForm : public ui::Form {
 
   // Commands and buttons.
   void NewGameMenuClick();
+  void NewNumberedGameMenuClick();
   void LoadDictionaryMenuClick();
   void LoadLastGameMenuClick();
   void LoadGameMenuClick();
@@ -98,6 +100,7 @@ class TVorbelleForm : public ui::Form {
   TLetterDrag drag_;
   ui::PopupMenu workMenu_;
   std::unique_ptr<LetterChooser> letterChooser_;
+  TGameNumberForm numberForm_;
   TChooseLetterForm* chooseLetterForm_ = nullptr;
   bool created_ = false;
 };

@@ -13,6 +13,7 @@ namespace vb {
 
 enum class TCommandId {
   NewGame,
+  NewNumberedGame,
   LoadDictionary,
   LoadLastGame,
   LoadGame,

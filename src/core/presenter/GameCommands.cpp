@@ -68,6 +68,12 @@ bool TGameCommands::NewGame(const std::string* dictionaryName, std::optional<std
 void TGameCommands::NewGameMenuClick() { RunNewGameCommand(nullptr); }
 void TGameCommands::NewNumberedGame(std::uint32_t number) { RunNewGameCommand(nullptr, number); }
 
+void TGameCommands::NewNumberedGameMenuClick() {
+  if (!numberAsker_) return;
+  const std::optional<std::uint32_t> number = numberAsker_->AskGameNumber(game_.TodaysNumber());
+  if (number) NewNumberedGame(*number);
+}
+
 void TGameCommands::RunNewGameCommand(const std::string* dictionaryName, std::optional<std::uint32_t> number) {
   TGamePresenter::TCommandScope command(game_);
   StatusFrame frame(VB_HERE, "TVorbelleForm::NewGameMenuClick", "Failed to create new puzzle.");

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/files/FileDialogSeam.h"
+#include "core/presenter/GameNumberSeam.h"
 
 namespace vb {
 
@@ -36,6 +37,10 @@ class TGameCommands {
   void NewGameMenuClick();
   // A new game whose stock is dealt from this game number (see TSeededDeal).
   void NewNumberedGame(std::uint32_t number);
+  // "New numbered game...": asks for the number (today's suggested) through the seam.
+  void NewNumberedGameMenuClick();
+  // The game-number dialog (not owned); without one the command does nothing.
+  void SetGameNumberAsker(TGameNumberAsker* asker) { numberAsker_ = asker; }
   void LoadDictionaryMenuClick();
   void LoadLastGameMenuClick();
   void LoadGameMenuClick();
@@ -62,6 +67,7 @@ class TGameCommands {
 
   TGamePresenter& game_;
   TFileDialogs& dialogs_;
+  TGameNumberAsker* numberAsker_ = nullptr;
 };
 
 }  // namespace vb

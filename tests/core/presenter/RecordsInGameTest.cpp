@@ -8,6 +8,7 @@
 #include "support/FakePlatform.h"
 #include "support/ScriptedErrorDialog.h"
 #include "support/ScriptedFileDialogs.h"
+#include "support/ScriptedGameNumberAsker.h"
 #include "support/SmallDictionary.h"
 #include "support/TempFolder.h"
 
@@ -53,7 +54,11 @@ class RecordsInGameTest : public ::testing::Test {
 
 TEST_F(RecordsInGameTest, ANumberedGameDealsTheSameLettersEverywhereAndAnUndoDrawsThemAgain) {
   auto first = Start();
-  first->Commands().NewNumberedGame(20261209);
+  test::ScriptedGameNumberAsker asker;
+  asker.Answer = [](std::uint32_t) { return std::optional<std::uint32_t>(20261209); };
+  first->Commands().SetGameNumberAsker(&asker);
+  first->Commands().NewNumberedGameMenuClick();
+  ASSERT_EQ(asker.Suggested, std::vector<std::uint32_t>{first->TodaysNumber()});
   EXPECT_EQ(first->Title(), "Vorbelle - Game 20261209");
   EXPECT_EQ(first->GameNumber(), 20261209u);
   PutFirstTwo(*first);
