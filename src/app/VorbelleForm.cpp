@@ -61,6 +61,13 @@ void TVorbelleForm::BuildCommandTable() {
   commands_.Add({Id::SaveGame, "Save game", 'S', Mods::Any, "S", false, [this] { SaveGameMenuClick(); }, always});
   commands_.Add({Id::AnalyzeWordsList, "Analyze words list", 0, Mods::Any, "", true,
                  [this] { AnalyzeWordsListMenuClick(); }, always});
+  commands_.Add({Id::Statistics, "Statistics", 'T', Mods::CtrlOnly, "Ctrl+T", false, [this] { game_.ShowStatistics(); },
+                 always});
+  commands_.Add({Id::FinishGame, "Finish game", 0, Mods::Any, "", false,
+                 [this] {
+                   if (game_.FinishGame()) game_.ShowStatistics();
+                 },
+                 [](const TGameViewModel& model) { return model.CanFinishGame; }});
   commands_.Add({Id::Hint, "Hint", 'H', Mods::CtrlOnly, "Ctrl+H", true, [this] { game_.Hint(); },
                  [](const TGameViewModel& model) { return model.BoardVisible; }});
   commands_.Add({Id::Undo, "Undo", VK_BACK, Mods::AltOnly, "Alt+Backspace", true, [this] { game_.Undo(); },

@@ -84,11 +84,12 @@ TEST_F(MainWindowTest, ControlsHaveTheLayoutBoundsCaptionsAndStartStates) {
 
 TEST_F(MainWindowTest, WorkMenuHasItsItemsSeparatorsAndShortcutTexts) {
   const auto& items = form->WorkMenu().Items();
-  ASSERT_EQ(items.size(), 13u);
-  const char* captions[] = {"New game", "Load dictionary", "", "Load last game", "Load game", "Save game", "",
-                            "Analyze words list", "", "Hint", "", "Undo", "Redo"};
-  const char* shortcuts[] = {"Ctrl+N", "D", "", "Ctrl+Z", "L", "S", "", "", "", "Ctrl+H", "", "Alt+Backspace",
-                             "Ctrl+Y"};
+  ASSERT_EQ(items.size(), 16u);
+  const char* captions[] = {"New game", "New numbered game...", "Load dictionary", "", "Load last game",
+                            "Load game", "Save game", "", "Analyze words list", "Statistics", "Finish game", "",
+                            "Hint", "", "Undo", "Redo"};
+  const char* shortcuts[] = {"Ctrl+N", "", "D", "", "Ctrl+Z", "L", "S", "", "", "Ctrl+T", "", "", "Ctrl+H", "",
+                             "Alt+Backspace", "Ctrl+Y"};
   for (size_t i = 0; i < items.size(); ++i) {
     EXPECT_EQ(items[i].Caption, captions[i]) << i;
     EXPECT_EQ(items[i].ShortcutText, shortcuts[i]) << i;

@@ -14,10 +14,10 @@ start_program
 # A new game reads the words list that the analysis counts.
 xdotool key ctrl+n
 sleep 4
-# Work menu: the analysis is its sixth item (separators are skipped).
+# Work menu: the analysis is its seventh item (separators are skipped).
 xdotool key alt+w
 sleep 1
-xdotool key Down Down Down Down Down Down Return
+xdotool key Down Down Down Down Down Down Down Return
 box=$(window '^Message$')
 [ -n "$box" ] || { import -window root "$(dirname "$result")/system-analysis-fail.png"; finish "FAIL: the analysis showed no message box"; }
 sleep 0.5

@@ -19,6 +19,8 @@ enum class TCommandId {
   LoadGame,
   SaveGame,
   AnalyzeWordsList,
+  Statistics,
+  FinishGame,
   Hint,
   Undo,
   Redo,

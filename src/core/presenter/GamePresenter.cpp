@@ -68,6 +68,7 @@ TGameViewModel TGamePresenter::ViewModel() const {
   model.Alphabet = Dictionary.Alphabet;
   model.CanUndo = history_.CanUndo();
   model.CanRedo = history_.CanRedo();
+  model.CanFinishGame = records_.GameRunning();
   model.History = history_.Rows();
   return model;
 }
@@ -442,6 +443,20 @@ bool TGamePresenter::FinishGame() {
   if (!records_.GameRunning()) return false;
   records_.GameEnded(true);
   return true;
+}
+
+std::vector<TTurnPoints> TGamePresenter::ThisGamePoints() const {
+  std::vector<TTurnPoints> points;
+  const std::vector<TTurn>& turns = history_.Turns();
+  for (std::size_t i = 0; i < history_.DoneCount(); ++i)
+    if (turns[i].Kind == TTurnKind::Put) points.push_back({turns[i].Points, turns[i].Best});
+  return points;
+}
+
+void TGamePresenter::ShowStatistics() {
+  if (!statistics_) return;
+  const TRecordKey current{Dictionary.DictionaryName, State.Board.ColumnsCount, State.Board.RowsCount};
+  statistics_->ShowStatistics(records_.Records(), current, ThisGamePoints());
 }
 
 void TGamePresenter::FinishWhenNothingIsLeft() {

@@ -19,6 +19,7 @@
 #include "core/presenter/GameView.h"
 #include "core/presenter/GameViewModel.h"
 #include "core/presenter/GameRecords.h"
+#include "core/presenter/StatisticsSeam.h"
 #include "core/presenter/TurnHistory.h"
 #include "core/game/SeededDeal.h"
 #include "core/input/PlainTextInput.h"
@@ -169,6 +170,12 @@ class TGamePresenter {
   // The game is leaving (the program closes): it counts as not finished.
   void RecordGameLeft() { records_.GameEnded(false); }
   const TGameRecords& GameRecords() const { return records_; }
+  // The Statistics window (not owned); without one the command does nothing.
+  void SetStatisticsViewer(TStatisticsViewer* viewer) { statistics_ = viewer; }
+  // Shows the records, the current dictionary and board size first, and this game's turns.
+  void ShowStatistics();
+  // This game's puts that are done (not undone): points and best possible points.
+  std::vector<TTurnPoints> ThisGamePoints() const;
 
   // --- Coach -----------------------------------------------------------------
   // Lays out the next hint as loose letters (the best move first); says so when
@@ -199,6 +206,7 @@ class TGamePresenter {
   TTurnHistory history_;
   TGameRecords records_{ProgramFolder + kRecordsFileName};
   std::optional<TSeededDeal> deal_;
+  TStatisticsViewer* statistics_ = nullptr;
   std::optional<std::uint32_t> gameNumber_;
   std::string titleFile_;  // the file name the title shows
   bool hintLaidOut_ = false;  // the loose letters came from a hint

@@ -57,7 +57,8 @@ TViewChanges CompareViewModels(const TGameViewModel& before, const TGameViewMode
   changes.Names = before.DictionaryName != after.DictionaryName || before.WordsListName != after.WordsListName;
   changes.Font = before.FontName != after.FontName;
   changes.Letters = changes.Font || before.Alphabet != after.Alphabet;
-  changes.UndoRedo = before.CanUndo != after.CanUndo || before.CanRedo != after.CanRedo;
+  changes.UndoRedo = before.CanUndo != after.CanUndo || before.CanRedo != after.CanRedo ||
+                     before.CanFinishGame != after.CanFinishGame;
   changes.History = before.History != after.History;
   return changes;
 }

@@ -45,6 +45,7 @@ struct TGameViewModel {
   std::string FontName;                       // of the stock, the board and the letter chooser
   TAlphabet Alphabet{};                       // the letter chooser's tiles
   bool CanUndo = false, CanRedo = false;
+  bool CanFinishGame = false;  // a game that counts in the records is running
   std::vector<THistoryRow> History;           // the move history, every turn of the game
 
   const std::string& Label(TGameLabel label) const { return Labels[static_cast<int>(label)]; }
@@ -66,7 +67,7 @@ struct TViewChanges {
   bool Names = false;
   bool Font = false;
   bool Letters = false;
-  bool UndoRedo = false;
+  bool UndoRedo = false;  // also whether the game can be finished
   bool History = false;
 
   bool Any() const;

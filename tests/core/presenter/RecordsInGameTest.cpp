@@ -95,6 +95,28 @@ TEST_F(RecordsInGameTest, EveryPutIsWrittenAndFinishingCountsTheGame) {
   EXPECT_EQ(Stored().Records.TotalWords, 1);
   EXPECT_EQ(Stored().Records.GamesPlayed, 0);  // still running
 
+  // The Statistics window gets the records, this key and this game's turns.
+  struct Viewer : TStatisticsViewer {
+    TRecordKey Key;
+    std::vector<TTurnPoints> Turns;
+    std::size_t Keys = 0;
+    void ShowStatistics(const TRecords& records, const TRecordKey& current,
+                        const std::vector<TTurnPoints>& thisGame) override {
+      Key = current;
+      Turns = thisGame;
+      Keys = records.Entries().size();
+    }
+  } viewer;
+  game->SetStatisticsViewer(&viewer);
+  game->ShowStatistics();
+  EXPECT_TRUE(viewer.Key.SameAs(TRecordKey{"Rec.vbd", 15, 15}));
+  ASSERT_EQ(viewer.Turns.size(), 1u);
+  EXPECT_EQ(viewer.Turns[0].Points, score);
+  EXPECT_EQ(viewer.Keys, 1u);
+  ASSERT_TRUE(game->Undo());
+  EXPECT_TRUE(game->ThisGamePoints().empty());  // an undone put is no turn of this game
+  ASSERT_TRUE(game->Redo());
+
   ASSERT_TRUE(game->FinishGame());
   EXPECT_FALSE(game->CanFinishGame());
   const TRecordSummary summary = Stored();
