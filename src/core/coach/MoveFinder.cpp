@@ -306,20 +306,30 @@ void ForEachMove(TFiller& filler, const std::vector<TWalk>& walks, Visit&& visit
       if (filler.Known(fill)) visit(walk, fill);
 }
 
-// A move as sorted: score and word rank in one key, then the placed letters
-// (column, row, letter) packed one per number, then the put.
+// A move as sorted: score and word rank in one number, then the placed letters
+// (column, row, letter; 18 bits each, none = 0) packed into two, the put last.
 struct TSortEntry {
-  std::uint64_t Key = 0;
-  std::array<std::uint32_t, MaxLooseLetters> Placed{};
-  bool Flipped = false;
+  std::uint64_t Key = 0, High = 0, Low = 0;
   const TWalk* Walk = nullptr;
   const TFill* Fill = nullptr;
 };
 
 bool SortsBefore(const TSortEntry& a, const TSortEntry& b) {
   if (a.Key != b.Key) return a.Key < b.Key;
-  if (a.Placed != b.Placed) return a.Placed < b.Placed;
-  return !a.Flipped && b.Flipped;
+  if (a.High != b.High) return a.High < b.High;
+  return a.Low < b.Low;
+}
+
+static_assert(BoardGridSize <= 32 && MaxLooseLetters == 7, "five bits per column and row, seven letters");
+
+void PackPlaced(const TPosition& position, const TWalk& walk, const TFill& fill, TSortEntry& entry) {
+  std::array<std::uint64_t, MaxLooseLetters> placed{};
+  int i = 0;
+  ForEachPlaced(position, walk, fill, [&](TCellPosition p, unsigned char letter) {
+    placed[i++] = static_cast<std::uint64_t>(p.Column) << 13 | static_cast<std::uint64_t>(p.Row) << 8 | letter;
+  });
+  entry.High = placed[0] << 46 | placed[1] << 28 | placed[2] << 10 | placed[3] >> 8;
+  entry.Low = (placed[3] & 0xFF) << 56 | placed[4] << 38 | placed[5] << 20 | placed[6] << 2 | (walk.Backward ? 1 : 0);
 }
 
 }  // namespace
@@ -332,11 +342,7 @@ std::vector<TMove> TMoveFinder::AllMoves(const TGameState& state) const {
   std::vector<TSortEntry> entries;
   ForEachMove(filler, walks, [&](const TWalk& walk, const TFill& fill) {
     TSortEntry& entry = entries.emplace_back();
-    int i = 0;
-    ForEachPlaced(position, walk, fill, [&](TCellPosition p, unsigned char letter) {
-      entry.Placed[i++] = static_cast<std::uint32_t>(p.Column) << 16 | static_cast<std::uint32_t>(p.Row) << 8 | letter;
-    });
-    entry.Flipped = walk.Backward;
+    PackPlaced(position, walk, fill, entry);
     entry.Walk = &walk;
     entry.Fill = &fill;
   });
