@@ -131,7 +131,7 @@ struct TFill {
   std::int32_t Score = 0;
   std::string Word;  // as put: the letters in the order walked
   mutable signed char Known = -1;  // the lookup's verdict, asked once
-  mutable std::uint32_t Rank = 0;  // the word's place among the words listed
+  mutable std::uint32_t Group = 0;  // the place of its score and word among the moves listed
 };
 
 // Finds the fills of walks whose word is in the graph. Walks over the same
@@ -306,18 +306,17 @@ void ForEachMove(TFiller& filler, const std::vector<TWalk>& walks, Visit&& visit
       if (filler.Known(fill)) visit(walk, fill);
 }
 
-// A move as sorted: score and word rank in one number, then the placed letters
-// (column, row, letter; 18 bits each, none = 0) packed into two, the put last.
+// A move as sorted within its group (same score, same word): the placed
+// letters (column, row, letter; 18 bits each, none = 0) packed into two
+// numbers, the put last.
 struct TSortEntry {
-  std::uint64_t Key = 0, High = 0, Low = 0;
+  std::uint64_t High = 0, Low = 0;
   const TWalk* Walk = nullptr;
   const TFill* Fill = nullptr;
 };
 
 bool SortsBefore(const TSortEntry& a, const TSortEntry& b) {
-  if (a.Key != b.Key) return a.Key < b.Key;
-  if (a.High != b.High) return a.High < b.High;
-  return a.Low < b.Low;
+  return a.High != b.High ? a.High < b.High : a.Low < b.Low;
 }
 
 static_assert(BoardGridSize <= 32 && MaxLooseLetters == 7, "five bits per column and row, seven letters");
@@ -346,19 +345,26 @@ std::vector<TMove> TMoveFinder::AllMoves(const TGameState& state) const {
     entry.Walk = &walk;
     entry.Fill = &fill;
   });
-  // Words are ranked once per distinct fill rather than compared per pair of moves.
+  // The order of score and word is settled once per distinct fill; moves are
+  // then bucketed by it, and only moves of one bucket compare their letters.
   std::vector<const TFill*> known;
   filler.ForEachFill([&](const TFill& fill) {
     if (fill.Known == 1) known.push_back(&fill);
   });
-  std::sort(known.begin(), known.end(), [](const TFill* a, const TFill* b) { return a->Word < b->Word; });
+  auto better = [](const TFill* a, const TFill* b) { return a->Score != b->Score ? a->Score > b->Score : a->Word < b->Word; };
+  std::sort(known.begin(), known.end(), better);
+  std::vector<std::size_t> bucketEnd(known.size() + 1, 0);
   for (std::size_t i = 0; i < known.size(); ++i)
-    known[i]->Rank = i > 0 && known[i]->Word == known[i - 1]->Word ? known[i - 1]->Rank : static_cast<std::uint32_t>(i);
-  for (TSortEntry& entry : entries) {
-    const std::uint32_t score = static_cast<std::uint32_t>(entry.Fill->Score) ^ 0x80000000u;
-    entry.Key = static_cast<std::uint64_t>(~score) << 32 | entry.Fill->Rank;
-  }
-  std::sort(entries.begin(), entries.end(), SortsBefore);
+    known[i]->Group = i > 0 && !better(known[i - 1], known[i]) ? known[i - 1]->Group : static_cast<std::uint32_t>(i);
+  for (const TSortEntry& entry : entries) ++bucketEnd[entry.Fill->Group + 1];
+  for (std::size_t i = 1; i < bucketEnd.size(); ++i) bucketEnd[i] += bucketEnd[i - 1];
+  std::vector<TSortEntry> sorted(entries.size());
+  std::vector<std::size_t> next(bucketEnd.begin(), bucketEnd.end() - 1);
+  for (const TSortEntry& entry : entries) sorted[next[entry.Fill->Group]++] = entry;
+  for (std::size_t i = 0; i + 1 < bucketEnd.size(); ++i)
+    if (bucketEnd[i + 1] - bucketEnd[i] > 1)
+      std::sort(sorted.begin() + bucketEnd[i], sorted.begin() + bucketEnd[i + 1], SortsBefore);
+  entries.swap(sorted);
   std::vector<TMove> moves;
   moves.reserve(entries.size());
   for (const TSortEntry& entry : entries) moves.push_back(MoveOf(position, *entry.Walk, *entry.Fill));
