@@ -134,6 +134,8 @@ struct TFill {
   mutable std::uint32_t Group = 0;  // the place of its score and word among the moves listed
 };
 
+static_assert(StockSize + MaxLooseLetters <= 32, "one bit per distinct letter at hand");
+
 // Finds the fills of walks whose word is in the graph. Walks over the same
 // cells with the same stops share their fills. With a threshold, fills scoring
 // less may be left out; the threshold only rises, so shared fills stay complete.
@@ -142,6 +144,14 @@ class TFiller {
   TFiller(const TWordGraph& graph, const TDictionary& dictionary, TPosition& position)
       : graph_(graph), dictionary_(dictionary), position_(position) {
     for (int k = 1; k <= MaxLooseLetters; ++k) lengthScore_[k] = dictionary.LengthScore(k);
+    const TLetterFold& fold = graph.Fold();
+    for (std::size_t i = 0; i < position.Letters.size(); ++i) {
+      const unsigned char letter = position.Letters[i];
+      if (fold.Length(letter) == 1)
+        byByte_[fold.Bytes(letter)[0]] |= 1u << i;
+      else
+        others_ |= 1u << i;
+    }
   }
 
   // The best score of any `placed` letters still at hand.
@@ -227,17 +237,28 @@ class TFiller {
     }
     if (placed == position_.MaxPlaced) return;
     if (threshold_ != NoThreshold && !CanReach(step, placed, sum)) return;
-    for (unsigned char letter : position_.Letters) {
-      int& count = position_.Counts[letter];
-      if (count == 0) continue;
-      TWordGraph::TCursor next = cursor;
-      if (!graph_.StepLetter(next, letter)) continue;
-      --count;
-      chosen_[placed] = letter;
-      word_[step] = static_cast<char>(letter);
-      Walk(step + 1, next, placed + 1, sum + position_.Score[letter]);
-      ++count;
-    }
+    // One pass over the node's edges serves every letter that folds to one byte.
+    graph_.ForEachStep(cursor, [&](unsigned char folded, TWordGraph::TCursor next) {
+      if (const std::uint32_t letters = byByte_[folded])
+        for (std::size_t i = 0; i < position_.Letters.size(); ++i)
+          if (letters & (1u << i)) Place(step, next, placed, sum, position_.Letters[i]);
+    });
+    if (others_ != 0)
+      for (std::size_t i = 0; i < position_.Letters.size(); ++i) {
+        if (!(others_ & (1u << i))) continue;
+        TWordGraph::TCursor next = cursor;
+        if (graph_.StepLetter(next, position_.Letters[i])) Place(step, next, placed, sum, position_.Letters[i]);
+      }
+  }
+
+  void Place(int step, TWordGraph::TCursor next, int placed, std::int64_t sum, unsigned char letter) {
+    int& count = position_.Counts[letter];
+    if (count == 0) return;
+    --count;
+    chosen_[placed] = letter;
+    word_[step] = static_cast<char>(letter);
+    Walk(step + 1, next, placed + 1, sum + position_.Score[letter]);
+    ++count;
   }
 
   void Record(int length, int placed, std::int64_t sum) {
@@ -265,6 +286,8 @@ class TFiller {
   char word_[BoardGridSize + 1] = {};
   std::array<std::uint32_t, BoardGridSize + 1> freesAhead_{};
   std::array<unsigned char, MaxLooseLetters> chosen_{};
+  std::array<std::uint32_t, 256> byByte_{};  // the letters at hand (bit i: Letters[i]) whose fold is that one byte
+  std::uint32_t others_ = 0;                 // the letters at hand whose fold is not one byte
   std::vector<TFill>* fills_ = nullptr;
   std::int64_t threshold_ = NoThreshold;
   std::uint32_t stops_ = 0;

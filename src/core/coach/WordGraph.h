@@ -55,6 +55,16 @@ class TWordGraph {
       if (!Step(cursor, fold_.Bytes(letter)[i])) return false;
     return true;
   }
+  // Calls visit(folded byte, cursor after it) for every edge leaving the cursor's node.
+  template <class Visit>
+  void ForEachStep(TCursor cursor, Visit&& visit) const {
+    if (cursor.Node == 0) return;
+    for (std::uint32_t at = cursor.Node;; ++at) {
+      const std::uint32_t edge = edges_[at];
+      visit(static_cast<unsigned char>(edge & LabelMask), TCursor{edge >> ChildShift, (edge & WordBit) != 0});
+      if (edge & LastBit) return;
+    }
+  }
   // Whether the fold of the text is the fold of some entry.
   bool HasFold(const std::string& text) const;
 
