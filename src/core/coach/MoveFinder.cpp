@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <limits>
 #include <string>
@@ -57,9 +58,14 @@ void ReadPosition(const TGameState& state, const TDictionary& dictionary, TPosit
       const unsigned char letter = board.IsOccupied(column, row) ? board.Cell(column, row).Letter : 0;
       position.Letter[0][row][column] = letter;
       position.Letter[1][column][row] = letter;
-      position.Blocked[0][row][column] = board.IsOccupied(column, row - 1) || board.IsOccupied(column, row + 1);
-      position.Blocked[1][column][row] = board.IsOccupied(column - 1, row) || board.IsOccupied(column + 1, row);
     }
+  // A cell is blocked along one direction by a letter beside it in the other.
+  for (int d = 0; d < 2; ++d)
+    for (int line = 0; line < position.Lines[d]; ++line)
+      for (int i = 0; i < position.Length[d]; ++i) {
+        const auto& across = position.Letter[1 - d][i];
+        position.Blocked[d][line][i] = (line > 0 && across[line - 1] != 0) || across[line + 1] != 0;
+      }
 }
 
 // One graph walk along a line from one cell, forwards (the normal read of the
@@ -174,22 +180,19 @@ class TFiller {
     return static_cast<std::int32_t>(bound);
   }
 
-  const std::vector<TFill>& FillsOf(const TWalk& walk, std::int64_t threshold) {
-    Prepare(walk);
-    key_.assign(pattern_, pattern_ + walk.Length);
-    key_.append(reinterpret_cast<const char*>(&walk.Stops), sizeof walk.Stops);
-    key_ += walk.Backward ? 'b' : 'f';  // a backward read drops palindromes
-    auto found = cache_.find(key_);
-    if (found != cache_.end()) return found->second;
-    std::vector<TFill>& fills = cache_[key_];
-    fills_ = &fills;
-    threshold_ = threshold;
-    backward_ = walk.Backward;
-    stops_ = walk.Stops;
-    length_ = walk.Length;
-    Walk(0, graph_.Start(), 0, 0);
-    return fills;
+  const std::vector<TFill>& FillsOf(const TWalk& walk) { return Fill(walk, nullptr); }
+
+  // Offers each fill of the walk as soon as it is found; the offer may raise
+  // the threshold, which prunes the rest of the walk.
+  void OfferFills(const TWalk& walk, const std::function<void(const TFill&)>& offer) {
+    const bool fresh = cache_.find(KeyOf(walk)) == cache_.end();
+    const std::vector<TFill>& fills = Fill(walk, &offer);
+    if (!fresh)
+      for (const TFill& fill : fills) offer(fill);
   }
+
+  // Fills scoring less than this may be left out.
+  void RaiseThreshold(std::int64_t threshold) { threshold_ = std::max(threshold_, threshold); }
 
   bool Known(const TFill& fill) const {
     if (fill.Known < 0) fill.Known = dictionary_.IsKnownWord(fill.Word) ? 1 : 0;
@@ -203,6 +206,27 @@ class TFiller {
   }
 
  private:
+  const std::string& KeyOf(const TWalk& walk) {
+    Prepare(walk);
+    key_.assign(pattern_, pattern_ + walk.Length);
+    key_.append(reinterpret_cast<const char*>(&walk.Stops), sizeof walk.Stops);
+    key_ += walk.Backward ? 'b' : 'f';  // a backward read drops palindromes
+    return key_;
+  }
+
+  const std::vector<TFill>& Fill(const TWalk& walk, const std::function<void(const TFill&)>* offer) {
+    auto found = cache_.find(KeyOf(walk));
+    if (found != cache_.end()) return found->second;
+    std::vector<TFill>& fills = cache_[key_];
+    fills_ = &fills;
+    offer_ = offer;
+    backward_ = walk.Backward;
+    stops_ = walk.Stops;
+    length_ = walk.Length;
+    Walk(0, graph_.Start(), 0, 0);
+    return fills;
+  }
+
   // The walk's cells in the order walked, and for each step the free counts of the stops ahead.
   void Prepare(const TWalk& walk) {
     const auto& letters = position_.Letter[walk.Direction][walk.Line];
@@ -274,6 +298,7 @@ class TFiller {
     fill.Free = static_cast<std::uint8_t>(placed);
     fill.Score = score;
     fill.Word.assign(word_, word_ + length);
+    if (offer_) (*offer_)(fill);
   }
 
   const TWordGraph& graph_;
@@ -289,6 +314,7 @@ class TFiller {
   std::array<std::uint32_t, 256> byByte_{};  // the letters at hand (bit i: Letters[i]) whose fold is that one byte
   std::uint32_t others_ = 0;                 // the letters at hand whose fold is not one byte
   std::vector<TFill>* fills_ = nullptr;
+  const std::function<void(const TFill&)>* offer_ = nullptr;
   std::int64_t threshold_ = NoThreshold;
   std::uint32_t stops_ = 0;
   int length_ = 0;
@@ -325,7 +351,7 @@ TMove MoveOf(const TPosition& position, const TWalk& walk, const TFill& fill) {
 template <class Visit>
 void ForEachMove(TFiller& filler, const std::vector<TWalk>& walks, Visit&& visit) {
   for (const TWalk& walk : walks)
-    for (const TFill& fill : filler.FillsOf(walk, NoThreshold))
+    for (const TFill& fill : filler.FillsOf(walk))
       if (filler.Known(fill)) visit(walk, fill);
 }
 
@@ -412,14 +438,20 @@ std::optional<TMove> TMoveFinder::BestMove(const TGameState& state) const {
   std::sort(walks.begin(), walks.end(), [](const TWalk& a, const TWalk& b) { return a.Bound > b.Bound; });
 
   std::optional<TMove> found;
+  const TWalk* current = nullptr;
+  const std::function<void(const TFill&)> offer = [&](const TFill& fill) {
+    // Cheap checks first: a lower score or a later word cannot win.
+    if (found && (fill.Score < found->Score || (fill.Score == found->Score && fill.Word > found->Word))) return;
+    if (!filler.Known(fill)) return;
+    TMove move = MoveOf(position, *current, fill);
+    if (found && !IsBetterMove(move, *found)) return;
+    found = std::move(move);
+    filler.RaiseThreshold(found->Score);
+  };
   for (const TWalk& walk : walks) {
     if (found && walk.Bound < found->Score) break;
-    for (const TFill& fill : filler.FillsOf(walk, found ? found->Score : NoThreshold)) {
-      if (found && (fill.Score < found->Score || (fill.Score == found->Score && fill.Word > found->Word))) continue;
-      if (!filler.Known(fill)) continue;
-      TMove move = MoveOf(position, walk, fill);
-      if (!found || IsBetterMove(move, *found)) found = std::move(move);
-    }
+    current = &walk;
+    filler.OfferFills(walk, offer);
   }
   return found;
 }
