@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "core/game/Scoring.h"
 
@@ -180,15 +181,14 @@ class TFiller {
     return static_cast<std::int32_t>(bound);
   }
 
-  const std::vector<TFill>& FillsOf(const TWalk& walk) { return Fill(walk, nullptr); }
+  const std::vector<TFill>& FillsOf(const TWalk& walk) { return *Fill(walk, nullptr).first; }
 
   // Offers each fill of the walk as soon as it is found; the offer may raise
   // the threshold, which prunes the rest of the walk.
   void OfferFills(const TWalk& walk, const std::function<void(const TFill&)>& offer) {
-    const bool fresh = cache_.find(KeyOf(walk)) == cache_.end();
-    const std::vector<TFill>& fills = Fill(walk, &offer);
+    const auto [fills, fresh] = Fill(walk, &offer);
     if (!fresh)
-      for (const TFill& fill : fills) offer(fill);
+      for (const TFill& fill : *fills) offer(fill);
   }
 
   // Fills scoring less than this may be left out.
@@ -214,9 +214,10 @@ class TFiller {
     return key_;
   }
 
-  const std::vector<TFill>& Fill(const TWalk& walk, const std::function<void(const TFill&)>* offer) {
+  // The walk's fills, and whether they were found just now (and offered).
+  std::pair<const std::vector<TFill>*, bool> Fill(const TWalk& walk, const std::function<void(const TFill&)>* offer) {
     auto found = cache_.find(KeyOf(walk));
-    if (found != cache_.end()) return found->second;
+    if (found != cache_.end()) return {&found->second, false};
     std::vector<TFill>& fills = cache_[key_];
     fills_ = &fills;
     offer_ = offer;
@@ -224,7 +225,7 @@ class TFiller {
     stops_ = walk.Stops;
     length_ = walk.Length;
     Walk(0, graph_.Start(), 0, 0);
-    return fills;
+    return {&fills, true};
   }
 
   // The walk's cells in the order walked, and for each step the free counts of the stops ahead.
