@@ -1,28 +1,40 @@
 #include "core/coach/MoveFinder.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <iterator>
+#include <limits>
+#include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "core/game/Scoring.h"
-#include "core/text/Text.h"
 
 namespace vb {
 
 namespace {
 
-// The position as the finder sees it: the board without loose letters, and the
-// letters at hand (stock plus loose letters).
+constexpr std::int64_t NoThreshold = std::numeric_limits<std::int64_t>::min();
+
+// The position as the finder sees it: the board without loose letters, read
+// along rows (direction 0) and columns (direction 1), and the letters at hand
+// (stock plus loose letters).
 struct TPosition {
-  TBoard Board;
+  // Letter[d][line][i]: the fixed letter of cell i of the line, 0 when empty.
+  std::array<std::array<std::array<unsigned char, BoardGridSize + 1>, BoardGridSize>, 2> Letter{};
+  // Blocked[d][line][i]: a letter placed there would touch a letter across the word.
+  std::array<std::array<std::array<bool, BoardGridSize>, BoardGridSize>, 2> Blocked{};
+  std::array<int, 2> Lines{}, Length{};  // lines of each direction, cells per line
   std::array<int, 256> Counts{};
-  std::vector<unsigned char> Letters;  // distinct letters at hand
+  std::array<std::int32_t, 256> Score{};
+  std::vector<unsigned char> Letters;  // distinct letters at hand, best scoring first
   int MaxPlaced = 0;
   bool BoardEmpty = false;
 };
 
-TPosition PositionOf(const TGameState& state) {
-  TPosition position;
-  position.Board = state.Board;
+void ReadPosition(const TGameState& state, const TDictionary& dictionary, TPosition& position) {
+  TBoard board = state.Board;
   int atHand = 0;
   auto take = [&](unsigned char letter) {
     if (letter == 0) return;
@@ -30,251 +42,417 @@ TPosition PositionOf(const TGameState& state) {
     ++atHand;
   };
   for (int slot = 0; slot < StockSize; ++slot) take(state.Stock.Letter(slot));
-  while (position.Board.LooseCount() > 0) {
-    const TCellPosition p = position.Board.LooseLetter(position.Board.LooseCount() - 1);
-    take(position.Board.Cell(p.Column, p.Row).Letter);
-    position.Board.RemoveLooseLetter(p.Column, p.Row);
+  while (board.LooseCount() > 0) {
+    const TCellPosition p = board.LooseLetter(board.LooseCount() - 1);
+    take(board.Cell(p.Column, p.Row).Letter);
+    board.RemoveLooseLetter(p.Column, p.Row);
   }
+  for (unsigned char letter : position.Letters) position.Score[letter] = LetterScoreOf(dictionary, letter);
+  std::stable_sort(position.Letters.begin(), position.Letters.end(),
+                   [&](unsigned char a, unsigned char b) { return position.Score[a] > position.Score[b]; });
   position.MaxPlaced = std::min(atHand, MaxLooseLetters);
-  position.BoardEmpty = position.Board.BoardHasNoFixedLetters(position.Board.ColumnsCount, position.Board.RowsCount);
-  return position;
+  position.BoardEmpty = board.BoardHasNoFixedLetters(board.ColumnsCount, board.RowsCount);
+  position.Lines = {board.RowsCount, board.ColumnsCount};
+  position.Length = {board.ColumnsCount, board.RowsCount};
+  for (int column = 0; column < board.ColumnsCount; ++column)
+    for (int row = 0; row < board.RowsCount; ++row) {
+      const unsigned char letter = board.IsOccupied(column, row) ? board.Cell(column, row).Letter : 0;
+      position.Letter[0][row][column] = letter;
+      position.Letter[1][column][row] = letter;
+    }
+  // A cell is blocked along one direction by a letter beside it in the other.
+  for (int d = 0; d < 2; ++d)
+    for (int line = 0; line < position.Lines[d]; ++line)
+      for (int i = 0; i < position.Length[d]; ++i) {
+        const auto& across = position.Letter[1 - d][i];
+        position.Blocked[d][line][i] = (line > 0 && across[line - 1] != 0) || across[line + 1] != 0;
+      }
 }
 
-// A run of cells along a row (Horizontal) or column that a move fills
-// completely: empty cells before and after it, at least one empty cell inside.
-struct TSegment {
-  bool Horizontal = true;
-  int Line = 0, Start = 0, Length = 0;
-  int Free = 0;
-  std::int32_t Bound = 0;  // no move in it scores more
-};
+// One graph walk along a line from one cell, forwards (the normal read of the
+// runs starting there) or backwards (the flipped read of the runs ending
+// there). A run is a stretch of cells a move fills completely; Stops has bit k
+// set when the first k + 1 cells walked form one.
+struct TWalk {
+  std::uint8_t Direction = 0, Line = 0, From = 0;
+  bool Backward = false;
+  std::uint8_t Length = 0;  // cells up to the farthest stop
+  std::uint32_t Stops = 0;
+  std::int32_t Bound = 0;  // no move of the walk scores more
 
-struct TLine {
-  const TBoard& Board;
-  bool Horizontal;
-  int Line;
-  int Length() const { return Horizontal ? Board.ColumnsCount : Board.RowsCount; }
-  TCellPosition At(int i) const { return Horizontal ? TCellPosition{i, Line} : TCellPosition{Line, i}; }
-  unsigned char Letter(int i) const {
-    const TCellPosition p = At(i);
-    return Board.Cell(p.Column, p.Row).Letter;
-  }
-  bool Occupied(int i) const { return i >= 0 && i < Length() && Letter(i) != 0; }
-  // A letter placed here would touch a letter across the word.
-  bool Blocked(int i) const {
-    const TCellPosition p = At(i);
-    return Horizontal ? Board.IsOccupied(p.Column, p.Row - 1) || Board.IsOccupied(p.Column, p.Row + 1)
-                      : Board.IsOccupied(p.Column - 1, p.Row) || Board.IsOccupied(p.Column + 1, p.Row);
-  }
+  int Cell(int step) const { return Backward ? From - step : From + step; }
 };
 
 // The runs the word check accepts: every empty cell of the run filled, none
 // touching a letter across the word, a fixed letter in it once the board has
-// one, and a single placed letter only at an end of the run (touching exactly one letter).
-void AddSegments(const TLine& line, const TPosition& position, std::vector<TSegment>& segments) {
-  const int length = line.Length();
-  for (int start = 0; start < length; ++start) {
-    if (line.Occupied(start - 1)) continue;
-    int free = 0, firstFree = -1;
-    bool hasFixed = false;
-    for (int end = start; end < length; ++end) {
-      if (line.Occupied(end)) {
-        hasFixed = true;
-      } else {
-        if (line.Blocked(end) || ++free > position.MaxPlaced) break;
-        if (firstFree < 0) firstFree = end;
+// one, and a single placed letter only at an end of the run (touching exactly
+// one letter). Each run is read by the forward walk from its first cell and
+// the backward walk from its last.
+std::vector<TWalk> WalksOf(const TPosition& position) {
+  std::vector<TWalk> walks;
+  if (position.MaxPlaced == 0) return walks;
+  std::array<TWalk, BoardGridSize> backward;
+  for (int d = 0; d < 2; ++d)
+    for (int line = 0; line < position.Lines[d]; ++line) {
+      const auto& letter = position.Letter[d][line];
+      const auto& blocked = position.Blocked[d][line];
+      const int length = position.Length[d];
+      for (int i = 0; i < length; ++i)
+        backward[i] = TWalk{static_cast<std::uint8_t>(d), static_cast<std::uint8_t>(line),
+                            static_cast<std::uint8_t>(i), true, 0, 0, 0};
+      for (int start = 0; start < length; ++start) {
+        if (start > 0 && letter[start - 1] != 0) continue;
+        TWalk forward{static_cast<std::uint8_t>(d), static_cast<std::uint8_t>(line), static_cast<std::uint8_t>(start),
+                      false, 0, 0, 0};
+        int free = 0, firstFree = -1;
+        bool hasFixed = false;
+        for (int end = start; end < length; ++end) {
+          if (letter[end] != 0) {
+            hasFixed = true;
+          } else {
+            if (blocked[end] || ++free > position.MaxPlaced) break;
+            if (firstFree < 0) firstFree = end;
+          }
+          if (letter[end + 1] != 0 || free == 0 || end == start) continue;
+          if (!hasFixed && !position.BoardEmpty) continue;
+          if (free == 1 && firstFree != start && firstFree != end) continue;
+          forward.Stops |= 1u << (end - start);
+          forward.Length = static_cast<std::uint8_t>(end - start + 1);
+          TWalk& back = backward[end];
+          back.Stops |= 1u << (end - start);
+          back.Length = std::max<std::uint8_t>(back.Length, static_cast<std::uint8_t>(end - start + 1));
+        }
+        if (forward.Stops != 0) walks.push_back(forward);
       }
-      if (line.Occupied(end + 1) || free == 0 || end == start) continue;
-      if (!hasFixed && !position.BoardEmpty) continue;
-      if (free == 1 && firstFree != start && firstFree != end) continue;
-      segments.push_back(TSegment{line.Horizontal, line.Line, start, end - start + 1, free, 0});
+      for (int i = 0; i < length; ++i)
+        if (backward[i].Stops != 0) walks.push_back(backward[i]);
     }
-  }
+  return walks;
 }
 
-std::vector<TSegment> SegmentsOf(const TPosition& position) {
-  std::vector<TSegment> segments;
-  const TBoard& board = position.Board;
-  if (position.MaxPlaced == 0) return segments;
-  for (int row = 0; row < board.RowsCount; ++row) AddSegments(TLine{board, true, row}, position, segments);
-  for (int column = 0; column < board.ColumnsCount; ++column)
-    AddSegments(TLine{board, false, column}, position, segments);
-  return segments;
-}
-
-// The letters that fill a segment's empty cells, in reading order, and how they are put.
+// The letters that fill the empty cells of a run (in the order walked), and what they put.
 struct TFill {
   std::array<unsigned char, MaxLooseLetters> Letters{};
-  bool Flipped = false;
+  std::uint8_t Length = 0;  // cells of the run
+  std::uint8_t Free = 0;
   std::int32_t Score = 0;
-  std::string Word;  // as put
+  std::string Word;  // as put: the letters in the order walked
   mutable signed char Known = -1;  // the lookup's verdict, asked once
+  mutable std::uint32_t Group = 0;  // the place of its score and word among the moves listed
 };
 
-// Finds the fills of one pattern (the segment's letters, 0 for an empty cell)
-// whose folded word is in the graph, read forwards and backwards.
+static_assert(StockSize + MaxLooseLetters <= 32, "one bit per distinct letter at hand");
+
+// Finds the fills of walks whose word is in the graph. Walks over the same
+// cells with the same stops share their fills. With a threshold, fills scoring
+// less may be left out; the threshold only rises, so shared fills stay complete.
 class TFiller {
  public:
   TFiller(const TWordGraph& graph, const TDictionary& dictionary, TPosition& position)
-      : graph_(graph), dictionary_(dictionary), position_(position) {}
-
-  const std::vector<TFill>& FillsOf(const TLine& line, const TSegment& segment) {
-    pattern_.assign(segment.Length, '\0');
-    for (int i = 0; i < segment.Length; ++i) pattern_[i] = static_cast<char>(line.Letter(segment.Start + i));
-    auto found = cache_.find(pattern_);
-    if (found != cache_.end()) return found->second;
-    std::vector<TFill>& fills = cache_[pattern_];
-    freeOrdinal_.assign(segment.Length, -1);
-    int ordinal = 0;
-    for (int i = 0; i < segment.Length; ++i)
-      if (pattern_[i] == '\0') freeOrdinal_[i] = ordinal++;
-    for (bool flipped : {false, true}) {
-      flipped_ = flipped;
-      fills_ = &fills;
-      Walk(0, graph_.Start());
+      : graph_(graph), dictionary_(dictionary), position_(position) {
+    for (int k = 1; k <= MaxLooseLetters; ++k) lengthScore_[k] = dictionary.LengthScore(k);
+    const TLetterFold& fold = graph.Fold();
+    for (std::size_t i = 0; i < position.Letters.size(); ++i) {
+      const unsigned char letter = position.Letters[i];
+      if (fold.Length(letter) == 1)
+        byByte_[fold.Bytes(letter)[0]] |= 1u << i;
+      else
+        others_ |= 1u << i;
     }
-    return fills;
   }
+
+  // The best score of any `placed` letters still at hand.
+  std::int64_t BestOfRemaining(int placed) const {
+    std::int64_t sum = 0;
+    for (unsigned char letter : position_.Letters) {
+      if (placed == 0) break;
+      const int take = std::min(placed, position_.Counts[letter]);
+      sum += static_cast<std::int64_t>(take) * position_.Score[letter];
+      placed -= take;
+    }
+    return sum;
+  }
+
+  std::int32_t BoundOf(const TWalk& walk) {
+    Prepare(walk);
+    std::int64_t bound = std::numeric_limits<std::int32_t>::min();
+    for (int free = 1; free <= MaxLooseLetters; ++free)
+      if (freesAhead_[0] & (1u << free)) bound = std::max(bound, BestOfRemaining(free) + lengthScore_[free]);
+    return static_cast<std::int32_t>(bound);
+  }
+
+  const std::vector<TFill>& FillsOf(const TWalk& walk) { return *Fill(walk, nullptr).first; }
+
+  // Offers each fill of the walk as soon as it is found; the offer may raise
+  // the threshold, which prunes the rest of the walk.
+  void OfferFills(const TWalk& walk, const std::function<void(const TFill&)>& offer) {
+    const auto [fills, fresh] = Fill(walk, &offer);
+    if (!fresh)
+      for (const TFill& fill : *fills) offer(fill);
+  }
+
+  // Fills scoring less than this may be left out.
+  void RaiseThreshold(std::int64_t threshold) { threshold_ = std::max(threshold_, threshold); }
 
   bool Known(const TFill& fill) const {
     if (fill.Known < 0) fill.Known = dictionary_.IsKnownWord(fill.Word) ? 1 : 0;
     return fill.Known == 1;
   }
 
- private:
-  void Walk(int step, TWordGraph::TCursor cursor) {
-    const int length = static_cast<int>(pattern_.size());
-    if (step == length) {
-      if (cursor.IsWord) Record();
-      return;
-    }
-    const int cell = flipped_ ? length - 1 - step : step;
-    const unsigned char fixed = static_cast<unsigned char>(pattern_[cell]);
-    if (fixed != 0) {
-      if (graph_.StepLetter(cursor, fixed)) Walk(step + 1, cursor);
-      return;
-    }
-    for (unsigned char letter : position_.Letters) {
-      int& count = position_.Counts[letter];
-      if (count == 0) continue;
-      TWordGraph::TCursor next = cursor;
-      if (!graph_.StepLetter(next, letter)) continue;
-      --count;
-      chosen_[freeOrdinal_[cell]] = letter;
-      Walk(step + 1, next);
-      ++count;
-    }
+  template <class Visit>
+  void ForEachFill(Visit&& visit) const {
+    for (const auto& entry : cache_)
+      for (const TFill& fill : entry.second) visit(fill);
   }
 
-  void Record() {
-    TFill fill;
-    fill.Flipped = flipped_;
-    std::string word = pattern_;
+ private:
+  const std::string& KeyOf(const TWalk& walk) {
+    Prepare(walk);
+    key_.assign(pattern_, pattern_ + walk.Length);
+    key_.append(reinterpret_cast<const char*>(&walk.Stops), sizeof walk.Stops);
+    key_ += walk.Backward ? 'b' : 'f';  // a backward read drops palindromes
+    return key_;
+  }
+
+  // The walk's fills, and whether they were found just now (and offered).
+  std::pair<const std::vector<TFill>*, bool> Fill(const TWalk& walk, const std::function<void(const TFill&)>* offer) {
+    auto found = cache_.find(KeyOf(walk));
+    if (found != cache_.end()) return {&found->second, false};
+    std::vector<TFill>& fills = cache_[key_];
+    fills_ = &fills;
+    offer_ = offer;
+    backward_ = walk.Backward;
+    stops_ = walk.Stops;
+    length_ = walk.Length;
+    Walk(0, graph_.Start(), 0, 0);
+    return {&fills, true};
+  }
+
+  // The walk's cells in the order walked, and for each step the free counts of the stops ahead.
+  void Prepare(const TWalk& walk) {
+    const auto& letters = position_.Letter[walk.Direction][walk.Line];
+    for (int step = 0; step < walk.Length; ++step) pattern_[step] = static_cast<char>(letters[walk.Cell(step)]);
     int free = 0;
-    std::int64_t score = 0;
-    for (char& c : word) {
-      if (c != '\0') continue;
-      fill.Letters[free] = chosen_[free];
-      c = static_cast<char>(chosen_[free]);
-      score += LetterScoreOf(dictionary_, chosen_[free]);
-      ++free;
+    std::array<std::uint8_t, BoardGridSize + 1> freeAt{};
+    for (int step = 0; step < walk.Length; ++step) {
+      if (pattern_[step] == '\0') ++free;
+      freeAt[step] = static_cast<std::uint8_t>(free);
     }
-    if (flipped_) {
-      std::string reversed = ReverseText(word);
-      if (reversed == word) return;  // a palindrome: the same move as put forwards
-      word = std::move(reversed);
+    freesAhead_[walk.Length] = 0;
+    for (int step = walk.Length - 1; step >= 0; --step)
+      freesAhead_[step] = freesAhead_[step + 1] | ((walk.Stops >> step) & 1u ? 1u << freeAt[step] : 0u);
+  }
+
+  // Whether some stop ahead could still reach the threshold.
+  bool CanReach(int step, int placed, std::int64_t sum) const {
+    const std::uint32_t frees = freesAhead_[step];
+    for (int free = std::max(placed, 1); free <= MaxLooseLetters; ++free)
+      if ((frees & (1u << free)) && sum + BestOfRemaining(free - placed) + lengthScore_[free] >= threshold_)
+        return true;
+    return false;
+  }
+
+  void Walk(int step, TWordGraph::TCursor cursor, int placed, std::int64_t sum) {
+    if (step > 0 && ((stops_ >> (step - 1)) & 1u) && cursor.IsWord) Record(step, placed, sum);
+    if (step == length_) return;
+    const unsigned char fixed = static_cast<unsigned char>(pattern_[step]);
+    if (fixed != 0) {
+      if (graph_.StepLetter(cursor, fixed)) Walk(step + 1, cursor, placed, sum);
+      return;
     }
-    fill.Word = std::move(word);
-    fill.Score = static_cast<std::int32_t>(score + dictionary_.LengthScore(free));
-    fills_->push_back(std::move(fill));
+    if (placed == position_.MaxPlaced) return;
+    if (threshold_ != NoThreshold && !CanReach(step, placed, sum)) return;
+    // One pass over the node's edges serves every letter that folds to one byte.
+    graph_.ForEachStep(cursor, [&](unsigned char folded, TWordGraph::TCursor next) {
+      if (const std::uint32_t letters = byByte_[folded])
+        for (std::size_t i = 0; i < position_.Letters.size(); ++i)
+          if (letters & (1u << i)) Place(step, next, placed, sum, position_.Letters[i]);
+    });
+    if (others_ != 0)
+      for (std::size_t i = 0; i < position_.Letters.size(); ++i) {
+        if (!(others_ & (1u << i))) continue;
+        TWordGraph::TCursor next = cursor;
+        if (graph_.StepLetter(next, position_.Letters[i])) Place(step, next, placed, sum, position_.Letters[i]);
+      }
+  }
+
+  void Place(int step, TWordGraph::TCursor next, int placed, std::int64_t sum, unsigned char letter) {
+    int& count = position_.Counts[letter];
+    if (count == 0) return;
+    --count;
+    chosen_[placed] = letter;
+    word_[step] = static_cast<char>(letter);
+    Walk(step + 1, next, placed + 1, sum + position_.Score[letter]);
+    ++count;
+  }
+
+  void Record(int length, int placed, std::int64_t sum) {
+    const std::int32_t score = static_cast<std::int32_t>(sum + lengthScore_[placed]);
+    if (score < threshold_) return;
+    for (int i = 0; i < length; ++i)
+      if (pattern_[i] != '\0') word_[i] = pattern_[i];
+    if (backward_ && std::equal(word_, word_ + length / 2, std::reverse_iterator<const char*>(word_ + length)))
+      return;  // a palindrome: the same move as put forwards
+    TFill& fill = fills_->emplace_back();
+    std::copy(chosen_.begin(), chosen_.begin() + placed, fill.Letters.begin());
+    fill.Length = static_cast<std::uint8_t>(length);
+    fill.Free = static_cast<std::uint8_t>(placed);
+    fill.Score = score;
+    fill.Word.assign(word_, word_ + length);
+    if (offer_) (*offer_)(fill);
   }
 
   const TWordGraph& graph_;
   const TDictionary& dictionary_;
   TPosition& position_;
+  std::array<std::int64_t, MaxLooseLetters + 1> lengthScore_{};
   std::unordered_map<std::string, std::vector<TFill>> cache_;
-  std::string pattern_;
-  std::vector<int> freeOrdinal_;
+  std::string key_;
+  char pattern_[BoardGridSize + 1] = {};
+  char word_[BoardGridSize + 1] = {};
+  std::array<std::uint32_t, BoardGridSize + 1> freesAhead_{};
   std::array<unsigned char, MaxLooseLetters> chosen_{};
-  bool flipped_ = false;
+  std::array<std::uint32_t, 256> byByte_{};  // the letters at hand (bit i: Letters[i]) whose fold is that one byte
+  std::uint32_t others_ = 0;                 // the letters at hand whose fold is not one byte
   std::vector<TFill>* fills_ = nullptr;
+  const std::function<void(const TFill&)>* offer_ = nullptr;
+  std::int64_t threshold_ = NoThreshold;
+  std::uint32_t stops_ = 0;
+  int length_ = 0;
+  bool backward_ = false;
 };
 
-TMove MoveOf(const TLine& line, const TSegment& segment, const TFill& fill) {
-  TMove move;
-  for (int i = 0; i < segment.Length; ++i) {
-    const int at = segment.Start + i;
-    if (line.Occupied(at)) continue;
-    const TCellPosition p = line.At(at);
-    move.Letters[move.LettersCount] = TPlacedLetter{static_cast<std::uint8_t>(p.Column), static_cast<std::uint8_t>(p.Row),
-                                                    fill.Letters[move.LettersCount]};
-    ++move.LettersCount;
+// The placed letters in board reading order.
+template <class Put>
+void ForEachPlaced(const TPosition& position, const TWalk& walk, const TFill& fill, Put&& put) {
+  const auto& letters = position.Letter[walk.Direction][walk.Line];
+  const int first = walk.Backward ? walk.From - fill.Length + 1 : walk.From;
+  int next = walk.Backward ? fill.Free - 1 : 0;
+  for (int at = first; at < first + fill.Length; ++at) {
+    if (letters[at] != 0) continue;
+    const TCellPosition p = walk.Direction == 0 ? TCellPosition{at, walk.Line} : TCellPosition{walk.Line, at};
+    put(p, fill.Letters[next]);
+    next += walk.Backward ? -1 : 1;
   }
-  move.Flipped = fill.Flipped;
+}
+
+TMove MoveOf(const TPosition& position, const TWalk& walk, const TFill& fill) {
+  TMove move;
+  ForEachPlaced(position, walk, fill, [&](TCellPosition p, unsigned char letter) {
+    move.Letters[move.LettersCount++] =
+        TPlacedLetter{static_cast<std::uint8_t>(p.Column), static_cast<std::uint8_t>(p.Row), letter};
+  });
+  move.Flipped = walk.Backward;
   move.Word = fill.Word;
   move.Score = fill.Score;
   return move;
 }
 
-// Calls visit(line, segment, fill) for every legal move; stops when it returns false.
+// Calls visit(walk, fill) for every legal move.
 template <class Visit>
-void ForEachMove(const TWordGraph& graph, const TDictionary& dictionary, const TGameState& state, Visit&& visit) {
-  TPosition position = PositionOf(state);
-  TFiller filler(graph, dictionary, position);
-  for (const TSegment& segment : SegmentsOf(position)) {
-    const TLine line{position.Board, segment.Horizontal, segment.Line};
-    for (const TFill& fill : filler.FillsOf(line, segment))
-      if (filler.Known(fill)) visit(line, segment, fill);
-  }
+void ForEachMove(TFiller& filler, const std::vector<TWalk>& walks, Visit&& visit) {
+  for (const TWalk& walk : walks)
+    for (const TFill& fill : filler.FillsOf(walk))
+      if (filler.Known(fill)) visit(walk, fill);
+}
+
+// A move as sorted within its group (same score, same word): the placed
+// letters (column, row, letter; 18 bits each, none = 0) packed into two
+// numbers, the put last.
+struct TSortEntry {
+  std::uint64_t High = 0, Low = 0;
+  const TWalk* Walk = nullptr;
+  const TFill* Fill = nullptr;
+};
+
+bool SortsBefore(const TSortEntry& a, const TSortEntry& b) {
+  return a.High != b.High ? a.High < b.High : a.Low < b.Low;
+}
+
+static_assert(BoardGridSize <= 32 && MaxLooseLetters == 7, "five bits per column and row, seven letters");
+
+void PackPlaced(const TPosition& position, const TWalk& walk, const TFill& fill, TSortEntry& entry) {
+  std::array<std::uint64_t, MaxLooseLetters> placed{};
+  int i = 0;
+  ForEachPlaced(position, walk, fill, [&](TCellPosition p, unsigned char letter) {
+    placed[i++] = static_cast<std::uint64_t>(p.Column) << 13 | static_cast<std::uint64_t>(p.Row) << 8 | letter;
+  });
+  entry.High = placed[0] << 46 | placed[1] << 28 | placed[2] << 10 | placed[3] >> 8;
+  entry.Low = (placed[3] & 0xFF) << 56 | placed[4] << 38 | placed[5] << 20 | placed[6] << 2 | (walk.Backward ? 1 : 0);
 }
 
 }  // namespace
 
 std::vector<TMove> TMoveFinder::AllMoves(const TGameState& state) const {
+  TPosition position;
+  ReadPosition(state, dictionary_, position);
+  const std::vector<TWalk> walks = WalksOf(position);
+  TFiller filler(graph_, dictionary_, position);
+  std::vector<TSortEntry> entries;
+  ForEachMove(filler, walks, [&](const TWalk& walk, const TFill& fill) {
+    TSortEntry& entry = entries.emplace_back();
+    PackPlaced(position, walk, fill, entry);
+    entry.Walk = &walk;
+    entry.Fill = &fill;
+  });
+  // The order of score and word is settled once per distinct fill; moves are
+  // then bucketed by it, and only moves of one bucket compare their letters.
+  std::vector<const TFill*> known;
+  filler.ForEachFill([&](const TFill& fill) {
+    if (fill.Known == 1) known.push_back(&fill);
+  });
+  auto better = [](const TFill* a, const TFill* b) { return a->Score != b->Score ? a->Score > b->Score : a->Word < b->Word; };
+  std::sort(known.begin(), known.end(), better);
+  std::vector<std::size_t> bucketEnd(known.size() + 1, 0);
+  for (std::size_t i = 0; i < known.size(); ++i)
+    known[i]->Group = i > 0 && !better(known[i - 1], known[i]) ? known[i - 1]->Group : static_cast<std::uint32_t>(i);
+  for (const TSortEntry& entry : entries) ++bucketEnd[entry.Fill->Group + 1];
+  for (std::size_t i = 1; i < bucketEnd.size(); ++i) bucketEnd[i] += bucketEnd[i - 1];
+  std::vector<TSortEntry> sorted(entries.size());
+  std::vector<std::size_t> next(bucketEnd.begin(), bucketEnd.end() - 1);
+  for (const TSortEntry& entry : entries) sorted[next[entry.Fill->Group]++] = entry;
+  for (std::size_t i = 0; i + 1 < bucketEnd.size(); ++i)
+    if (bucketEnd[i + 1] - bucketEnd[i] > 1)
+      std::sort(sorted.begin() + bucketEnd[i], sorted.begin() + bucketEnd[i + 1], SortsBefore);
+  entries.swap(sorted);
   std::vector<TMove> moves;
-  ForEachMove(graph_, dictionary_, state,
-              [&](const TLine& line, const TSegment& segment, const TFill& fill) {
-                moves.push_back(MoveOf(line, segment, fill));
-              });
-  std::sort(moves.begin(), moves.end(), IsBetterMove);
+  moves.reserve(entries.size());
+  for (const TSortEntry& entry : entries) moves.push_back(MoveOf(position, *entry.Walk, *entry.Fill));
   return moves;
 }
 
 std::size_t TMoveFinder::CountMoves(const TGameState& state) const {
+  TPosition position;
+  ReadPosition(state, dictionary_, position);
+  TFiller filler(graph_, dictionary_, position);
   std::size_t count = 0;
-  ForEachMove(graph_, dictionary_, state, [&](const TLine&, const TSegment&, const TFill&) { ++count; });
+  ForEachMove(filler, WalksOf(position), [&](const TWalk&, const TFill&) { ++count; });
   return count;
 }
 
 std::optional<TMove> TMoveFinder::BestMove(const TGameState& state) const {
-  TPosition position = PositionOf(state);
-  std::vector<TSegment> segments = SegmentsOf(position);
-  // The best scores of k letters at hand, for the bound of a segment with k empty cells.
-  std::vector<std::int32_t> scores;
-  for (unsigned char letter : position.Letters)
-    for (int i = 0; i < position.Counts[letter]; ++i) scores.push_back(LetterScoreOf(dictionary_, letter));
-  std::sort(scores.rbegin(), scores.rend());
-  std::array<std::int32_t, MaxLooseLetters + 1> bound{};
-  std::int64_t best = 0;
-  for (int k = 1; k <= position.MaxPlaced; ++k) {
-    best += scores[k - 1];
-    bound[k] = static_cast<std::int32_t>(best + dictionary_.LengthScore(k));
-  }
-  for (TSegment& segment : segments) segment.Bound = bound[segment.Free];
-  std::stable_sort(segments.begin(), segments.end(),
-                   [](const TSegment& a, const TSegment& b) { return a.Bound > b.Bound; });
-
+  TPosition position;
+  ReadPosition(state, dictionary_, position);
+  std::vector<TWalk> walks = WalksOf(position);
   TFiller filler(graph_, dictionary_, position);
+  for (TWalk& walk : walks) walk.Bound = filler.BoundOf(walk);
+  std::sort(walks.begin(), walks.end(), [](const TWalk& a, const TWalk& b) { return a.Bound > b.Bound; });
+
   std::optional<TMove> found;
-  for (const TSegment& segment : segments) {
-    if (found && segment.Bound < found->Score) break;
-    const TLine line{position.Board, segment.Horizontal, segment.Line};
-    for (const TFill& fill : filler.FillsOf(line, segment)) {
-      if (found && fill.Score < found->Score) continue;
-      if (!filler.Known(fill)) continue;
-      TMove move = MoveOf(line, segment, fill);
-      if (!found || IsBetterMove(move, *found)) found = std::move(move);
-    }
+  const TWalk* current = nullptr;
+  const std::function<void(const TFill&)> offer = [&](const TFill& fill) {
+    // Cheap checks first: a lower score or a later word cannot win.
+    if (found && (fill.Score < found->Score || (fill.Score == found->Score && fill.Word > found->Word))) return;
+    if (!filler.Known(fill)) return;
+    TMove move = MoveOf(position, *current, fill);
+    if (found && !IsBetterMove(move, *found)) return;
+    found = std::move(move);
+    filler.RaiseThreshold(found->Score);
+  };
+  for (const TWalk& walk : walks) {
+    if (found && walk.Bound < found->Score) break;
+    current = &walk;
+    filler.OfferFills(walk, offer);
   }
   return found;
 }

@@ -8,20 +8,16 @@
 
 namespace vb {
 
-namespace {
-constexpr std::uint32_t LabelMask = 0xFFu;
-constexpr std::uint32_t WordBit = 1u << 8;
-constexpr std::uint32_t LastBit = 1u << 9;
-constexpr int ChildShift = 10;
-constexpr std::uint32_t MaxNode = (1u << (32 - ChildShift)) - 1;
-
-std::uint32_t ChildOf(std::uint32_t edge) { return edge >> ChildShift; }
-}  // namespace
-
 // Builds the minimal graph from sorted distinct words in one pass: a node is
 // frozen as soon as no later word can reach into it, and frozen nodes with the
 // same outgoing edges are stored once.
 class TWordGraphBuilder {
+  static constexpr std::uint32_t LabelMask = TWordGraph::LabelMask;
+  static constexpr std::uint32_t WordBit = TWordGraph::WordBit;
+  static constexpr std::uint32_t LastBit = TWordGraph::LastBit;
+  static constexpr int ChildShift = TWordGraph::ChildShift;
+  static constexpr std::uint32_t MaxNode = (1u << (32 - ChildShift)) - 1;
+
  public:
   explicit TWordGraphBuilder(TWordGraph& graph) : graph_(graph) {
     graph_.edges_.assign(1, 0);  // index 0 stands for "no edges"
@@ -147,27 +143,6 @@ TWordGraph TWordGraph::Build(const std::vector<std::string>& entries, const TLet
 
 TWordGraph TWordGraph::Build(const TWordsList& list, const TAlphabet& alphabet) {
   return Build(list.Entries(), TLetterFold::Derive(GetPlatform(), alphabet));
-}
-
-bool TWordGraph::Step(TCursor& cursor, unsigned char folded) const {
-  if (cursor.Node == 0) return false;
-  for (std::uint32_t at = cursor.Node;; ++at) {
-    const std::uint32_t edge = edges_[at];
-    if ((edge & LabelMask) == folded) {
-      cursor.Node = ChildOf(edge);
-      cursor.IsWord = (edge & WordBit) != 0;
-      return true;
-    }
-    if (edge & LastBit) return false;
-  }
-}
-
-bool TWordGraph::StepLetter(TCursor& cursor, unsigned char letter) const {
-  const int length = fold_.Length(letter);
-  const unsigned char* bytes = fold_.Bytes(letter);
-  for (int i = 0; i < length; ++i)
-    if (!Step(cursor, bytes[i])) return false;
-  return true;
 }
 
 bool TWordGraph::HasFold(const std::string& text) const {

@@ -33,10 +33,38 @@ class TWordGraph {
 
   const TLetterFold& Fold() const { return fold_; }
   TCursor Start() const { return TCursor{root_, acceptsEmpty_}; }
-  // Follows one folded byte; false when no word continues with it.
-  bool Step(TCursor& cursor, unsigned char folded) const;
+  // Follows one folded byte; false when no word continues with it. Inline: the
+  // move finder's walk is made of these steps.
+  bool Step(TCursor& cursor, unsigned char folded) const {
+    if (cursor.Node == 0) return false;
+    for (std::uint32_t at = cursor.Node;; ++at) {
+      const std::uint32_t edge = edges_[at];
+      if ((edge & LabelMask) == folded) {
+        cursor.Node = edge >> ChildShift;
+        cursor.IsWord = (edge & WordBit) != 0;
+        return true;
+      }
+      if (edge & LastBit) return false;
+    }
+  }
   // Follows the fold of a board letter (zero, one or two bytes).
-  bool StepLetter(TCursor& cursor, unsigned char letter) const;
+  bool StepLetter(TCursor& cursor, unsigned char letter) const {
+    const int length = fold_.Length(letter);
+    if (length == 1) return Step(cursor, fold_.Bytes(letter)[0]);
+    for (int i = 0; i < length; ++i)
+      if (!Step(cursor, fold_.Bytes(letter)[i])) return false;
+    return true;
+  }
+  // Calls visit(folded byte, cursor after it) for every edge leaving the cursor's node.
+  template <class Visit>
+  void ForEachStep(TCursor cursor, Visit&& visit) const {
+    if (cursor.Node == 0) return;
+    for (std::uint32_t at = cursor.Node;; ++at) {
+      const std::uint32_t edge = edges_[at];
+      visit(static_cast<unsigned char>(edge & LabelMask), TCursor{edge >> ChildShift, (edge & WordBit) != 0});
+      if (edge & LastBit) return;
+    }
+  }
   // Whether the fold of the text is the fold of some entry.
   bool HasFold(const std::string& text) const;
 
@@ -48,6 +76,10 @@ class TWordGraph {
   friend class TWordGraphBuilder;
   // Edge bits: 0-7 folded byte, 8 the path ending here is a word, 9 last edge of
   // its node, 10-31 the child node (the index of its first edge; 0 = no edges).
+  static constexpr std::uint32_t LabelMask = 0xFFu;
+  static constexpr std::uint32_t WordBit = 1u << 8;
+  static constexpr std::uint32_t LastBit = 1u << 9;
+  static constexpr int ChildShift = 10;
   std::vector<std::uint32_t> edges_;
   std::uint32_t root_ = 0;
   bool acceptsEmpty_ = false;
