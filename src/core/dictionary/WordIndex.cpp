@@ -6,10 +6,14 @@ namespace vb {
 
 namespace {
 constexpr std::size_t kMinimumSlots = 64;
+// Up to this many undecided entries are compared with each word; beyond, the
+// sort-key index is cheaper.
+constexpr std::size_t kMostUndecidedCompared = 32;
 
 bool SameWord(Platform& platform, const std::string& a, const std::string& b) {
   return platform.CompareTextIgnoreCase(a, b) == 0;
 }
+
 
 std::uint32_t FirstEqualByScan(const std::vector<std::string>& entries, const std::string& word) {
   Platform& platform = GetPlatform();
@@ -39,6 +43,7 @@ void TWordIndex::Clear() {
   used_ = 0;
   laterOfFirst_.clear();
   undecided_.clear();
+  byKey_.Clear();
 }
 
 void TWordIndex::Build(const std::vector<std::string>& entries, const TLetterFold& fold) {
@@ -51,11 +56,14 @@ void TWordIndex::Build(const std::vector<std::string>& entries, const TLetterFol
 void TWordIndex::Add(const std::vector<std::string>& entries, std::uint32_t position) {
   Grow(used_ + 1);
   Insert(entries, position);
+  byKey_.Add(entries, position);
 }
 
 std::uint32_t TWordIndex::FindFirstEqual(const std::vector<std::string>& entries, const std::string& word) const {
+  // A NUL byte may end what the sort key sees: only a scan is sure.
+  if (word.find('\0') != std::string::npos) return FirstEqualByScan(entries, word);
   // A word the fold cannot vouch for may equal any entry.
-  if (!fold_.Decided(word)) return FirstEqualByScan(entries, word);
+  if (!fold_.Decided(word) || undecided_.size() > kMostUndecidedCompared) return byKey_.FindFirstEqual(entries, word);
   Platform& platform = GetPlatform();
   std::uint32_t first = NotFound;
   if (!positions_.empty()) {
@@ -87,7 +95,8 @@ std::uint32_t TWordIndex::FindFirstEqual(const std::vector<std::string>& entries
 
 std::size_t TWordIndex::MemoryBytes() const {
   std::size_t bytes = sizeof(*this) + positions_.capacity() * sizeof(std::uint32_t) +
-                      hashes_.capacity() * sizeof(std::uint32_t) + undecided_.capacity() * sizeof(std::uint32_t);
+                      hashes_.capacity() * sizeof(std::uint32_t) + undecided_.capacity() * sizeof(std::uint32_t) -
+                      sizeof(byKey_) + byKey_.MemoryBytes();
   for (const auto& later : laterOfFirst_) bytes += sizeof(later) + 2 * sizeof(void*) + later.second.capacity() * sizeof(std::uint32_t);
   return bytes;
 }

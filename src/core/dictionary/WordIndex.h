@@ -3,15 +3,17 @@
 // this word under the locale's case-insensitive comparison" without a scan. It
 // hashes each word's letter fold, which is equal for two words the comparison
 // calls equal, so it costs no platform call per word; the comparison only
-// confirms the candidates. Words with a byte the fold cannot decide are kept
-// aside and judged by the comparison alone, so every answer is the one a scan
-// with the comparison gives.
+// confirms the candidates. Entries with a byte the fold cannot decide are kept
+// aside and compared with every word; a word with such a byte (or a list with
+// many such entries) is looked up by the platform's sort key instead. Every
+// answer is the one a scan with the comparison gives.
 #include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "core/dictionary/LetterFold.h"
+#include "core/dictionary/SortKeyIndex.h"
 
 namespace vb {
 
@@ -45,6 +47,7 @@ class TWordIndex {
   std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> laterOfFirst_;
   // Entries with an undecided byte, in list order.
   std::vector<std::uint32_t> undecided_;
+  TSortKeyIndex byKey_;
 };
 
 }  // namespace vb
