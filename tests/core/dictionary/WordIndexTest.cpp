@@ -130,9 +130,13 @@ std::vector<std::string> RandomWords(const std::string& bytes, int count, std::m
 void ExpectScanAnswers(const TWordIndex& index, const std::vector<std::string>& entries,
                        const std::vector<std::string>& probes, const char* what) {
   std::size_t wrong = 0;
-  for (const std::string& probe : probes)
-    if (index.FindFirstEqual(entries, probe) != FirstEqualByScan(entries, probe) && ++wrong <= 5)
-      ADD_FAILURE() << what << ": \"" << probe << "\"";
+  for (const std::string& probe : probes) {
+    const std::uint32_t found = index.FindFirstEqual(entries, probe), wanted = FirstEqualByScan(entries, probe);
+    if (found == wanted || ++wrong > 5) continue;
+    std::string bytes;
+    for (unsigned char c : probe) bytes += " " + std::to_string(c);
+    ADD_FAILURE() << what << ":" << bytes << " found " << found << ", the scan " << wanted;
+  }
 }
 
 // Built at once or grown a word at a time (words added during play), the
