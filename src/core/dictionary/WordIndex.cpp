@@ -14,7 +14,6 @@ bool SameWord(Platform& platform, const std::string& a, const std::string& b) {
   return platform.CompareTextIgnoreCase(a, b) == 0;
 }
 
-
 std::uint32_t FirstEqualByScan(const std::vector<std::string>& entries, const std::string& word) {
   Platform& platform = GetPlatform();
   for (std::size_t i = 0; i < entries.size(); ++i)
