@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/coach/LetterFold.h"
+#include "core/dictionary/LetterFold.h"
 
 namespace vb {
 

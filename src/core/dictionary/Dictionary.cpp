@@ -81,6 +81,7 @@ void TDictionary::ReadDictionary(TStoredTextList& list) {
     const std::string wordsListPath = WordsListPath();
     if (PathExists(wordsListPath)) {
       WordsList.Clear();
+      WordsList.SetAlphabet(Alphabet);
       WordsListModified = false;
       if (!WordsList.LoadFromFile(wordsListPath)) {
         wordsListFailed = true;
@@ -100,6 +101,7 @@ void TDictionary::ReadDictionary(TStoredTextList& list) {
     } else {
       ReadLetterKeys(list);
     }
+    WordsList.SetAlphabet(Alphabet);
     // An empty slot counts as active when its key gives it a probability, but a
     // letter that does not exist must never be drawn into the stock.
     for (int i = 0; i < AlphabetSize; ++i)
@@ -191,6 +193,7 @@ bool TDictionary::AddWordsToUnreadFile(const std::string& path) {
       return;
     }
     TWordsList onDisk;
+    onDisk.SetAlphabet(Alphabet);
     onDisk.SetText(content);
     // The file's own bytes stay as they are; only missing words are added.
     std::string added;

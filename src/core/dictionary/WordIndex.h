@@ -1,11 +1,19 @@
 #pragma once
 // A hash index over a words list that answers "which is the first entry equal to
 // this word under the locale's case-insensitive comparison" without a scan. It
-// hashes the platform's sort key (equal exactly when the comparison says equal)
-// and keeps, per distinct key, only the earliest entry.
+// hashes each word's letter fold, which is equal for two words the comparison
+// calls equal, so it costs no platform call per word; the comparison only
+// confirms the candidates. Entries with a byte the fold cannot decide are kept
+// aside and compared with every word; a word with such a byte (or a list with
+// many such entries) is looked up by the platform's sort key instead. Every
+// answer is the one a scan with the comparison gives.
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "core/dictionary/LetterFold.h"
+#include "core/dictionary/SortKeyIndex.h"
 
 namespace vb {
 
@@ -14,8 +22,8 @@ class TWordIndex {
   static constexpr std::uint32_t NotFound = 0xFFFFFFFFu;
 
   void Clear();
-  // Rebuilds the index over all entries.
-  void Build(const std::vector<std::string>& entries);
+  // Rebuilds the index over all entries, keyed by the fold.
+  void Build(const std::vector<std::string>& entries, const TLetterFold& fold);
   // Records entries[position], which was just appended; an earlier equal entry keeps its place.
   void Add(const std::vector<std::string>& entries, std::uint32_t position);
   // The position of the first entry equal to the word, or NotFound.
@@ -24,14 +32,22 @@ class TWordIndex {
   std::size_t MemoryBytes() const;
 
  private:
-  static std::uint32_t HashOf(const std::string& word);
+  std::uint32_t HashOf(const std::string& word) const;
+  bool SameFold(const std::string& a, const std::string& b) const;
   void Grow(std::size_t wanted);
-  void Insert(const std::vector<std::string>& entries, std::uint32_t position, std::uint32_t hash);
+  void Insert(const std::vector<std::string>& entries, std::uint32_t position);
 
-  // Open addressing: slot i holds an entry position (NotFound = free) and its hash.
+  TLetterFold fold_;
+  // Open addressing: slot i holds the first entry of one fold (NotFound = free) and its hash.
   std::vector<std::uint32_t> positions_;
   std::vector<std::uint32_t> hashes_;
   std::size_t used_ = 0;
+  // Later entries of a fold, by its first entry: asked only when the first one
+  // is not equal to the word (the comparison told apart what the fold joined).
+  std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> laterOfFirst_;
+  // Entries with an undecided byte, in list order.
+  std::vector<std::uint32_t> undecided_;
+  TSortKeyIndex byKey_;
 };
 
 }  // namespace vb

@@ -15,11 +15,28 @@ void TWordsList::Clear() {
   entries_.clear();
   entries_.shrink_to_fit();
   index_.Clear();
+  indexed_ = false;
+}
+
+void TWordsList::SetAlphabet(const TAlphabet& alphabet) {
+  if (alphabet == alphabet_) return;
+  alphabet_ = alphabet;
+  if (entries_.empty()) {
+    index_.Clear();
+    indexed_ = false;
+  } else {
+    BuildIndex();
+  }
+}
+
+void TWordsList::BuildIndex() {
+  index_.Build(entries_, TLetterFold::Derive(GetPlatform(), alphabet_));
+  indexed_ = true;
 }
 
 void TWordsList::SetText(const std::string& text) {
   entries_ = SplitLines(text);
-  index_.Build(entries_);
+  BuildIndex();
 }
 
 bool TWordsList::ReadFileText(const std::string& path, std::string& content) {
@@ -73,7 +90,11 @@ bool TWordsList::Contains(const std::string& word) const {
 
 void TWordsList::Append(const std::string& word) {
   entries_.push_back(word);
-  index_.Add(entries_, static_cast<std::uint32_t>(entries_.size() - 1));
+  // A list that was never filled derives its fold with its first word.
+  if (indexed_)
+    index_.Add(entries_, static_cast<std::uint32_t>(entries_.size() - 1));
+  else
+    BuildIndex();
 }
 
 void TWordsList::RemoveLast() {

@@ -6,13 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "core/dictionary/LetterStatistics.h"
 #include "core/dictionary/WordIndex.h"
 
 namespace vb {
 
 class TWordsList {
  public:
+  // Empties the list; the alphabet stays.
   void Clear();
+  // The dictionary's letters, which the lookup index folds words by (derived
+  // from the platform's comparison at each load). Rebuilds the index of a
+  // filled list when they change.
+  void SetAlphabet(const TAlphabet& alphabet);
   // Replaces the entries by the lines of an 8-bit text (CR, LF or CR LF).
   void SetText(const std::string& text);
   // Forwarding frame "TWordsList::LoadFromFile": replaces the entries by the
@@ -44,8 +50,12 @@ class TWordsList {
   std::size_t MemoryBytes() const;
 
  private:
+  void BuildIndex();
+
   std::vector<std::string> entries_;
+  TAlphabet alphabet_{};
   TWordIndex index_;
+  bool indexed_ = false;
 };
 
 // The lookup rule applied by scanning every entry (the reference for the index).

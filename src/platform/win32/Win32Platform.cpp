@@ -18,12 +18,15 @@ int Win32Platform::CompareTextIgnoreCase(const std::string& a, const std::string
 }
 
 std::string Win32Platform::SortKeyIgnoreCase(const std::string& text) {
-  if (text.empty()) return {};
   const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-  int size = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  // The empty text is mapped as a terminated one: it must get the key of any
+  // text the comparison calls empty (a lone soft hyphen, say), and a length of
+  // zero is refused.
+  const int length = text.empty() ? -1 : static_cast<int>(text.size());
+  int size = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), length, nullptr, 0);
   if (size <= 0) return text;
   std::string key(static_cast<std::size_t>(size), '\0');
-  size = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()), &key[0], size);
+  size = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), length, &key[0], size);
   key.resize(size > 0 ? static_cast<std::size_t>(size) : 0);
   // The key ends with a terminating zero byte, which compares equal anyway.
   return key;

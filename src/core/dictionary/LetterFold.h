@@ -1,10 +1,14 @@
 #pragma once
 // How the words-list comparison sees each byte: case dropped, ignorable
 // characters (a soft hyphen, say) dropped, and letters the locale equates with
-// a pair (such as a sharp s with SS) expanded. Two texts the comparison calls
-// equal always have equal folds, so the word graph, indexed by folds, never
-// misses a word the lookup would accept; the lookup itself still judges every
-// word the graph offers.
+// a pair (such as a sharp s with SS) expanded. Two texts made of decided bytes
+// that the comparison calls equal have equal folds, so the lookup index and the
+// word graph, both keyed by folds, never miss a word the comparison accepts;
+// the comparison itself still judges every candidate. A byte is undecided when
+// the derivation cannot vouch for its fold (a NUL byte, a letter that is
+// neither the alphabet's nor A..Z and so might expand into letters never
+// tried, an ignorable character the comparison does not ignore inside a word):
+// texts holding one are judged by the comparison alone.
 #include <array>
 #include <string>
 
@@ -29,12 +33,17 @@ class TLetterFold {
   const unsigned char* Bytes(unsigned char letter) const { return bytes_[letter].data(); }
   std::string Fold(const std::string& text) const;
   std::string FoldOf(unsigned char letter) const;
+  // Whether the fold can be trusted for the letter, or for every byte of a text.
+  bool Decided(unsigned char letter) const { return decided_[letter]; }
+  bool Decided(const std::string& text) const;
 
   void Set(unsigned char letter, const std::string& fold);
+  void SetDecided(unsigned char letter, bool decided) { decided_[letter] = decided; }
 
  private:
   std::array<unsigned char, 256> length_{};
   std::array<std::array<unsigned char, MaxFoldLength>, 256> bytes_{};
+  std::array<bool, 256> decided_{};
 };
 
 }  // namespace vb

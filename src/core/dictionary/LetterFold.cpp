@@ -1,4 +1,4 @@
-#include "core/coach/LetterFold.h"
+#include "core/dictionary/LetterFold.h"
 
 #include <map>
 #include <set>
@@ -7,6 +7,7 @@
 namespace vb {
 
 TLetterFold::TLetterFold() {
+  decided_.fill(true);
   for (int b = 0; b < 256; ++b) Set(static_cast<unsigned char>(b), std::string(1, static_cast<char>(b)));
 }
 
@@ -27,16 +28,25 @@ std::string TLetterFold::Fold(const std::string& text) const {
   return folded;
 }
 
+bool TLetterFold::Decided(const std::string& text) const {
+  for (unsigned char c : text)
+    if (!decided_[c]) return false;
+  return true;
+}
+
 TLetterFold TLetterFold::Derive(Platform& platform, const TAlphabet& alphabet) {
   TLetterFold fold;
+  fold.decided_.fill(false);
   // Classes of single bytes the comparison calls equal; the smallest byte names each.
   std::map<std::string, unsigned char> classOfKey;
   std::array<unsigned char, 256> representative{};
   std::array<std::string, 256> keyOf;
+  std::array<bool, 256> ignorable{};
   for (int b = 1; b < 256; ++b) {
     const std::string text(1, static_cast<char>(b));
     if (platform.CompareTextIgnoreCase(text, std::string()) == 0) {
       fold.Set(static_cast<unsigned char>(b), std::string());
+      ignorable[b] = true;
       continue;
     }
     keyOf[b] = platform.SortKeyIgnoreCase(text);
@@ -52,15 +62,36 @@ TLetterFold TLetterFold::Derive(Platform& platform, const TAlphabet& alphabet) {
   for (int c = 'A'; c <= 'Z'; ++c)
     if (representative[c] != 0) letters.insert(representative[c]);
   std::map<std::string, std::string> pairOfKey;
+  // Letters of two different pairs the comparison equates: the locale joins
+  // letters in ways a fold per byte cannot follow.
+  std::set<unsigned char> joined;
   for (unsigned char first : letters)
     for (unsigned char second : letters) {
       const std::string pair{static_cast<char>(first), static_cast<char>(second)};
-      pairOfKey.emplace(platform.SortKeyIgnoreCase(pair), pair);
+      auto known = pairOfKey.emplace(platform.SortKeyIgnoreCase(pair), pair);
+      if (!known.second) joined.insert({first, second, static_cast<unsigned char>(known.first->second[0]),
+                                        static_cast<unsigned char>(known.first->second[1])});
     }
   for (int b = 1; b < 256; ++b) {
     if (representative[b] == 0) continue;
     auto pair = pairOfKey.find(keyOf[b]);
-    if (pair != pairOfKey.end()) fold.Set(static_cast<unsigned char>(b), pair->second);
+    const bool expands = pair != pairOfKey.end();
+    if (expands) fold.Set(static_cast<unsigned char>(b), pair->second);
+    // Only letters whose every possible expansion was tried are decided, and
+    // only when the comparison agrees with the sort key about the fold.
+    const bool tried = letters.count(representative[b]) != 0 || expands;
+    bool decided = tried && platform.CompareTextIgnoreCase(fold.FoldOf(static_cast<unsigned char>(b)),
+                                                           std::string(1, static_cast<char>(b))) == 0;
+    for (unsigned char c : fold.FoldOf(static_cast<unsigned char>(b))) decided = decided && joined.count(c) == 0;
+    fold.decided_[b] = decided;
+  }
+  // An ignorable byte is decided when it is ignored inside and before a word too.
+  for (int b = 1; b < 256; ++b) {
+    if (!ignorable[b]) continue;
+    const std::string c(1, static_cast<char>(b));
+    fold.decided_[b] = platform.CompareTextIgnoreCase("A" + c + "B", "AB") == 0 &&
+                       platform.CompareTextIgnoreCase(c + "A", "A") == 0 &&
+                       platform.CompareTextIgnoreCase("A" + c, "A") == 0;
   }
   return fold;
 }
