@@ -130,6 +130,7 @@ void DrawLastGamesChart(HDC dc, const RECT& area, const std::vector<TRecentGame>
   const std::size_t slots = ChartSlots(games.size());
   bool anyNumbered = false;
   bool anyHints = false;
+  bool anyPlain = false;
   for (std::size_t i = 0; i < games.size(); ++i) {
     const TRecentGame& game = games[i];
     RECT bar = BarRect(plot, axis, i, slots, game.Score);
@@ -140,6 +141,7 @@ void DrawLastGamesChart(HDC dc, const RECT& area, const std::vector<TRecentGame>
       anyHints = true;
     } else {
       FillSolid(dc, bar, kPlainBar);
+      anyPlain = true;
     }
     if (game.GameNumber) {
       const int radius = std::max(ui::Scale(2), 1);
@@ -149,9 +151,10 @@ void DrawLastGamesChart(HDC dc, const RECT& area, const std::vector<TRecentGame>
     }
   }
   const int lineHeight = LineHeight(dc);
-  int x = plot.Left;
+  // The legend starts at the area's edge: three items need the whole width.
+  int x = area.left + ui::Scale(4);
   const int top = area.bottom - lineHeight - ui::Scale(2);
-  LegendItem(dc, x, top, lineHeight, "Without hints", [&](const RECT& r) { FillSolid(dc, r, kPlainBar); });
+  if (anyPlain) LegendItem(dc, x, top, lineHeight, "No hints", [&](const RECT& r) { FillSolid(dc, r, kPlainBar); });
   if (anyHints) LegendItem(dc, x, top, lineHeight, "With hints", [&](const RECT& r) { Hatched(dc, r, kHintBar); });
   if (anyNumbered)
     LegendItem(dc, x, top, lineHeight, "Numbered", [&](const RECT& r) {

@@ -95,8 +95,8 @@ TEST_F(StatisticsWindow, ListsEveryKeyAndShowsTheRowsOfTheChosenOne) {
 
   Pick(1);
   EXPECT_EQ(form.SelectedKey(), 1u);
-  EXPECT_EQ(Values(), (std::vector<std::string>{"12", "11", "217", "190", "QUIZ (139 points)", "76.0",
-                                                 "ZEBRAS (6 letters)", "4", "38% (9 of 24 turns)"}));
+  EXPECT_EQ(Values(), (std::vector<std::string>{"12", "11", "214", "200", "QUIZ (139 points)", "68.5",
+                                                 "ZEBRAS (6 letters)", "4", "83% (20 of 24 turns)"}));
   Pick(0);
   EXPECT_EQ(form.RowValues[4].Text(), "STRASSE (22 points)");
 
