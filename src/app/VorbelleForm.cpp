@@ -3,6 +3,7 @@
 #include "app/ChooseLetterForm.h"
 #include "app/FileDialogs.h"
 #include "app/HelpViewer.h"
+#include "app/StatisticsForm.h"
 #include "app/MainWindowLayout.h"
 #include "app/WindowLayout.h"
 #include "core/help/HelpFile.h"
@@ -20,6 +21,16 @@ TFileDialogs& DialogsOrSystem(TFileDialogs* given, std::unique_ptr<TFileDialogs>
   return *own;
 }
 }  // namespace
+
+// The Statistics window behind the presenter's seam: a new window each time,
+// over the window the player works in.
+class TVorbelleForm::StatisticsWindow : public TStatisticsViewer {
+ public:
+  void ShowStatistics(const TRecords& records, const TRecordKey& current,
+                      const std::vector<TTurnPoints>& thisGame) override {
+    vb::ShowStatistics(FindModalOwner(), records, current, thisGame);
+  }
+};
 
 // The choose-letter dialog behind the presenter's seam, owned by the main window.
 class TVorbelleForm::LetterChooser : public TLetterChooser {
@@ -44,6 +55,7 @@ TVorbelleForm::~TVorbelleForm() {
   game_.SetView(nullptr);
   game_.SetLetterChooser(nullptr);
   game_.Commands().SetGameNumberAsker(nullptr);
+  game_.SetStatisticsViewer(nullptr);
 }
 
 void TVorbelleForm::BuildCommandTable() {
@@ -104,6 +116,8 @@ bool TVorbelleForm::Create() {
   OnCloseQuery = [this] { return FormCloseQuery(); };
   game_.SetView(&view_);
   if (numberForm_.Create()) game_.Commands().SetGameNumberAsker(&numberForm_);
+  statisticsWindow_ = std::make_unique<StatisticsWindow>();
+  game_.SetStatisticsViewer(statisticsWindow_.get());
   // The coach builds its word graph on a thread of its own; the window hears of
   // a finished graph as a message, so the game is only ever touched here.
   const HWND window = Handle();

@@ -77,6 +77,7 @@ class TVorbelleForm : public ui::Form {
 
  private:
   class LetterChooser;
+  class StatisticsWindow;
   void BuildCommandTable();
   void ConnectControls();
   // The board size the combo boxes show goes to the game before a command that
@@ -101,6 +102,7 @@ class TVorbelleForm : public ui::Form {
   ui::PopupMenu workMenu_;
   std::unique_ptr<LetterChooser> letterChooser_;
   TGameNumberForm numberForm_;
+  std::unique_ptr<StatisticsWindow> statisticsWindow_;
   TChooseLetterForm* chooseLetterForm_ = nullptr;
   bool created_ = false;
 };

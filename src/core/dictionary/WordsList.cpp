@@ -100,9 +100,9 @@ void TWordsList::Append(const std::string& word) {
 void TWordsList::RemoveLast() {
   if (entries_.empty()) return;
   entries_.pop_back();
-  // An equal earlier entry may have been shadowed by nothing, but the index
-  // keeps only first positions: building it again is the simple exact way.
-  index_.Build(entries_);
+  // Building the index again is the simple exact way back (it hashes folds,
+  // so even a long list takes a moment only).
+  BuildIndex();
 }
 
 std::size_t TWordsList::MemoryBytes() const {
