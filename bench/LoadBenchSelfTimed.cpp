@@ -1,9 +1,11 @@
-// The load benchmark of the Windows build, where Google Benchmark is not at
-// hand: the same timing, run by itself and printed as "name: value" lines.
-// "--smoke" times the English list once (for ctest).
+// The benchmark of the Windows build, where Google Benchmark is not at hand:
+// the words-list load and the hint, timed by themselves and printed as
+// "name: value" lines. "--smoke" times the English list once and a few hints
+// (for ctest).
 #include <cstdio>
 #include <cstring>
 
+#include "HintTiming.h"
 #include "LoadTiming.h"
 #include "platform/DefaultPlatform.h"
 
@@ -19,5 +21,9 @@ int main(int argc, char** argv) {
     if (figures.Words == 0) status = 1;  // the list did not load: no figure to trust
     if (smoke) break;
   }
+  const vb::THintFigures hints = vb::MeasureHints(smoke ? 3 : 60);
+  std::printf("hint_positions: %zu\nhint_median_ms: %.2f\nhint_worst_ms: %.2f\n", hints.Positions,
+              hints.MedianMilliseconds, hints.WorstMilliseconds);
+  if (hints.Positions == 0) status = 1;
   return status;
 }

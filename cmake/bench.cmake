@@ -1,10 +1,11 @@
 # Benchmarks. Native: Google Benchmark programs (VB_BENCH). Windows: the load
-# benchmark as a self-timing program sharing the same timing code, since Google
-# Benchmark is not built for mingw. ctest only runs a short smoke pass; run the
+# and hint timings as a self-timing program sharing the same timing code, since
+# Google Benchmark is not built for mingw. ctest only runs a short smoke pass; run the
 # programs themselves for the figures.
 set(VB_LOAD_TIMING ${CMAKE_SOURCE_DIR}/bench/LoadTiming.cpp)
 if(WIN32)
-  add_executable(vorbelle_load_bench ${CMAKE_SOURCE_DIR}/bench/LoadBenchSelfTimed.cpp ${VB_LOAD_TIMING})
+  add_executable(vorbelle_load_bench ${CMAKE_SOURCE_DIR}/bench/LoadBenchSelfTimed.cpp ${VB_LOAD_TIMING}
+                                     ${CMAKE_SOURCE_DIR}/bench/HintTiming.cpp)
   target_link_libraries(vorbelle_load_bench PRIVATE vorbelle_platform)
   target_compile_definitions(vorbelle_load_bench PRIVATE VB_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   add_test(NAME vorbelle_load_bench_smoke COMMAND vorbelle_load_bench --smoke)

@@ -71,6 +71,35 @@ void TBoardView::PaintCell(HDC dc, int column, int row) const {
                             {rect.left, rect.bottom - 1},
                             {rect.left, rect.top}};
   ::Polyline(dc, outline, 5);
+  if (cursor_.Active && cursor_.Column == column && cursor_.Row == row) PaintCursor(dc, rect);
+}
+
+void TBoardView::PaintCursor(HDC dc, const RECT& cell) const {
+  // A frame two pixels wide inside the outline, in the text colour, so it shows
+  // on every fill; and a triangle on the right (across) or bottom (down) edge.
+  const int inset = std::max(2, cellWidth_ / 16);
+  ui::BrushHandle brush(::CreateSolidBrush(::GetSysColor(COLOR_WINDOWTEXT)));
+  for (int line = 0; line < 2; ++line) {
+    const RECT frame{cell.left + inset + line, cell.top + inset + line, cell.right - inset - line,
+                     cell.bottom - inset - line};
+    ::FrameRect(dc, &frame, brush.get());
+  }
+  const int size = std::max(3, std::min(cellWidth_, cellHeight_) / 5);
+  POINT mark[3];
+  if (cursor_.Down) {
+    const int x = (cell.left + cell.right) / 2, y = cell.bottom - inset - 3;
+    mark[0] = {x - size, y - size};
+    mark[1] = {x + size, y - size};
+    mark[2] = {x, y};
+  } else {
+    const int x = cell.right - inset - 3, y = (cell.top + cell.bottom) / 2;
+    mark[0] = {x - size, y - size};
+    mark[1] = {x - size, y + size};
+    mark[2] = {x, y};
+  }
+  ui::SelectedObject selectedBrush(dc, brush.get());
+  ui::SelectedObject noPen(dc, ::GetStockObject(NULL_PEN));
+  ::Polygon(dc, mark, 3);
 }
 
 void TBoardView::PaintBoard(HDC dc) const {

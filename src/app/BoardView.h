@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/game/Board.h"
+#include "core/game/KeyboardCursor.h"
 #include "ui/Gdi.h"
 
 namespace vb {
@@ -47,6 +48,9 @@ class TBoardView {
   RECT CellRect(int column, int row) const;
 
   void PaintCell(HDC dc, int column, int row) const;
+  void PaintCursor(HDC dc, const RECT& cell) const;
+  // The keyboard cursor, drawn as a frame with a mark on the side it types towards.
+  void SetCursor(const TKeyboardCursor& cursor) { cursor_ = cursor; }
   // Cells drawn in the highlight colours until the next call.
   void SetHighlight(std::vector<TCellPosition> cells) { highlighted_ = std::move(cells); }
   const std::vector<TCellPosition>& Highlighted() const { return highlighted_; }
@@ -63,6 +67,7 @@ class TBoardView {
   std::string fontName_ = "Tahoma";
   ui::FontHandle font_;
   std::vector<TCellPosition> highlighted_;
+  TKeyboardCursor cursor_;
 };
 
 }  // namespace vb

@@ -80,6 +80,8 @@ void TLetterDrag::BoardPaintBoxMouseDown(const ui::MouseEvent& event) {
       drag_.Begin(controls_.BoardPaintBox);
     } else {
       source_ = kNoCell;
+      if (cell && !view_.Shown().Board.IsOccupied(cell->Column, cell->Row) && OnEmptyCellClicked)
+        OnEmptyCellClicked(cell->Column, cell->Row);
     }
   } else if (event.Button == ui::MouseButton::Right && cell) {
     game_.ReturnLooseLetterToStock(cell->Column, cell->Row);

@@ -3,6 +3,8 @@
 // panels and the board, returned or changed with the right button, and the
 // letter score and hand cursor under the mouse. Each finished gesture is one
 // command of the presenter.
+#include <functional>
+
 #include "app/MainWindowControls.h"
 #include "app/MainWindowView.h"
 #include "core/presenter/GamePresenter.h"
@@ -17,6 +19,8 @@ class TLetterDrag {
   void Connect();
 
   ui::DragManager& Manager() { return drag_; }
+  // A left click on an empty cell (keyboard play starts there).
+  std::function<void(int column, int row)> OnEmptyCellClicked;
   // The board cell a drag from the board started on ((-1, -1) otherwise).
   TCellPosition Source() const { return source_; }
 

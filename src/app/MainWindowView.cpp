@@ -23,6 +23,7 @@ void TMainWindowView::SetChooseLetterForm(TChooseLetterForm* form) {
 
 void TMainWindowView::Update(const TGameViewModel& model, const TViewChanges& changes) {
   shown_ = model;
+  boardView_.SetCursor(model.Cursor);
   ShowFont(changes);
   ShowBoard(changes);
   ShowStock(changes);

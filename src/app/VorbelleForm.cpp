@@ -46,7 +46,8 @@ class TVorbelleForm::LetterChooser : public TLetterChooser {
 TVorbelleForm::TVorbelleForm(const std::string& programFolder, TRandomPool* pool, TFileDialogs* dialogs)
     : game_(programFolder, pool, &DialogsOrSystem(dialogs, ownDialogs_)),
       view_(*this, controls_, commands_, [this] { ApplyWindowLayout(); }),
-      drag_(controls_, view_, game_) {
+      drag_(controls_, view_, game_),
+      keyboard_(controls_, view_, game_, [this](TCommandId id) { RunCommand(id); }) {
   BuildCommandTable();
 }
 
@@ -112,6 +113,8 @@ bool TVorbelleForm::Create() {
   controls_.Create(*this);
   ConnectControls();
   drag_.Connect();
+  keyboard_.Connect();
+  drag_.OnEmptyCellClicked = [this](int column, int row) { keyboard_.TakeKeyboardAt(column, row); };
   OnKeyDown = [this](WORD key, ShiftState shift) { FormKeyDown(key, shift); };
   OnCloseQuery = [this] { return FormCloseQuery(); };
   game_.SetView(&view_);
@@ -239,6 +242,8 @@ void TVorbelleForm::FullScreenCheckBoxClick() {
 void TVorbelleForm::FormKeyDown(WORD key, ShiftState shift) {
   const TCommand* command =
       commands_.ForKey(key, IsOnlyShiftElement(shift, CtrlKey), IsOnlyShiftElement(shift, AltKey));
+  // While the board has the keyboard, letters and Space are typing, not commands.
+  if (command && command->Modifiers == TKeyModifiers::Any && keyboard_.HasKeyboard()) return;
   if (command) RunCommand(command->Id);
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/BoardKeyboard.h"
 #include "app/BoardView.h"
 #include "app/GameNumberForm.h"
 #include "app/LetterDrag.h"
@@ -49,6 +50,7 @@ class TVorbelleForm : public ui::Form {
   ui::PopupMenu& WorkMenu() { return workMenu_; }
   ui::DragManager& Drag() { return drag_.Manager(); }
   TCellPosition DragSource() const { return drag_.Source(); }
+  TBoardKeyboard& BoardKeyboard() { return keyboard_; }
 
   // The choose-letter dialog answers the game's letter changes (not owned).
   void SetChooseLetterForm(TChooseLetterForm* form);
@@ -99,6 +101,7 @@ class TVorbelleForm : public ui::Form {
   TCommandTable commands_;
   TMainWindowView view_;
   TLetterDrag drag_;
+  TBoardKeyboard keyboard_;
   ui::PopupMenu workMenu_;
   std::unique_ptr<LetterChooser> letterChooser_;
   TGameNumberForm numberForm_;

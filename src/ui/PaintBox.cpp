@@ -8,6 +8,39 @@ bool PaintBox::Create(Window& parent, const Bounds& bounds, bool visible) {
   return CreateCustomControl("VorbellePaintBox", (visible ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS, 0, bounds, parent);
 }
 
+void PaintBox::SetTabStop(bool on) {
+  if (!Handle()) return;
+  const LONG style = ::GetWindowLongA(Handle(), GWL_STYLE);
+  ::SetWindowLongA(Handle(), GWL_STYLE, on ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+}
+
+LRESULT PaintBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_GETDLGCODE:
+      if (OnDialogCode) return OnDialogCode(reinterpret_cast<const MSG*>(lParam));
+      break;
+    case WM_KEYDOWN:
+      if (OnKey) {
+        OnKey(static_cast<WORD>(wParam), CurrentKeyShiftState());
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      if (OnCharacter) {
+        OnCharacter(static_cast<char>(wParam));
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      if (OnFocusChange) OnFocusChange(message == WM_SETFOCUS);
+      break;
+    default:
+      break;
+  }
+  return PaintedControl::HandleMessage(message, wParam, lParam);
+}
+
 void PaintBox::PaintNow(const std::function<void(HDC dc)>& draw) {
   if (!Handle() || !::IsWindowVisible(Handle())) return;
   WindowDC dc(Handle());

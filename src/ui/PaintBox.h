@@ -17,6 +17,18 @@ class PaintBox : public PaintedControl {
   // Runs `draw` on the area's screen DC at once (when the area is visible).
   void PaintNow(const std::function<void(HDC dc)>& draw);
 
+  // Keyboard: an area with these hooks takes the focus (it is a tab stop) and
+  // answers WM_GETDLGCODE with what OnDialogCode gives for the message the
+  // dialog navigation is about to handle (null when it asks in general).
+  std::function<UINT(const MSG* message)> OnDialogCode;
+  std::function<void(WORD key, ShiftState shift)> OnKey;
+  std::function<void(char character)> OnCharacter;
+  std::function<void(bool focused)> OnFocusChange;
+  void SetTabStop(bool on);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
  private:
   // Draws through an off-screen bitmap of the update rectangle.
   void Paint(HDC target, const RECT& update) override;

@@ -69,6 +69,7 @@ TGameViewModel TGamePresenter::ViewModel() const {
   model.CanUndo = history_.CanUndo();
   model.CanRedo = history_.CanRedo();
   model.CanFinishGame = records_.GameRunning();
+  model.Cursor = cursor_;
   model.History = history_.Rows();
   return model;
 }
@@ -182,6 +183,7 @@ bool TGamePresenter::ResetGame() {
   ShowLetterScore(0);
   SetTitle("");
   boardVisible_ = true;
+  cursor_ = TKeyboardCursor{};
   coach_.StartGame();
   history_.Clear();
   hintLaidOut_ = false;
@@ -332,6 +334,53 @@ bool TGamePresenter::ReturnLooseLetterToStock(int column, int row) {
   return true;
 }
 
+// --- Keyboard play ------------------------------------------------------------------
+
+bool TGamePresenter::StartKeyboard(int column, int row) {
+  TCommandScope command(*this);
+  return boardVisible_ && cursor_.Start(State.Board, column, row);
+}
+
+void TGamePresenter::MoveKeyboardCursor(int columns, int rows) {
+  TCommandScope command(*this);
+  if (cursor_.Active) cursor_.Move(State.Board, columns, rows);
+}
+
+void TGamePresenter::ToggleTypingDirection() {
+  TCommandScope command(*this);
+  if (cursor_.Active) cursor_.ToggleDirection();
+}
+
+bool TGamePresenter::TypeLetter(unsigned char letter) {
+  TCommandScope command(*this);
+  if (!cursor_.Active || !cursor_.Type(State, letter)) return false;
+  Modified = true;
+  AfterMove();
+  return true;
+}
+
+bool TGamePresenter::BackspaceTyped() {
+  TCommandScope command(*this);
+  if (!cursor_.Active || !cursor_.Backspace(State)) return false;
+  Modified = true;
+  AfterMove();
+  return true;
+}
+
+void TGamePresenter::StopKeyboard() {
+  TCommandScope command(*this);
+  bool returned = false;
+  for (int i = State.Board.LooseCount() - 1; i >= 0; --i) {
+    const TCellPosition cell = State.Board.LooseLetter(i);
+    returned = State.ReturnLooseLetterToStock(cell.Column, cell.Row) || returned;
+  }
+  if (returned) {
+    Modified = true;
+    AfterMove();
+  }
+  cursor_ = TKeyboardCursor{};
+}
+
 // --- Words ----------------------------------------------------------------------------
 
 bool TGamePresenter::PutWord(bool flipped) {
@@ -347,6 +396,7 @@ bool TGamePresenter::PutWord(bool flipped) {
   if (outcome == TPutOutcome::NoWord) return false;
   SetLabel(TGameLabel::ValidWord, ValidWordText(word, outcome == TPutOutcome::PutKnown));
   if (outcome == TPutOutcome::Refused) return false;
+  cursor_.Typed.clear();
   coach_.AfterPut(State.Score - scoreBefore);
   if (outcome == TPutOutcome::PutUnknown && State.Settings.AddToWordsList) {
     const std::size_t count = Dictionary.WordsList.Count();
@@ -393,6 +443,7 @@ void TGamePresenter::RestoreSide(const TTurnSide& side) {
     SetLabel(TGameLabel::WordsInDictionary, Dictionary.WordsCountText());
   putButtonsEnabled_ = State.CanPutWord();
   hintLaidOut_ = false;
+  cursor_.Typed.clear();
   Modified = true;
 }
 

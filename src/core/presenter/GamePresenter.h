@@ -22,6 +22,7 @@
 #include "core/presenter/StatisticsSeam.h"
 #include "core/presenter/TurnHistory.h"
 #include "core/game/SeededDeal.h"
+#include "core/game/KeyboardCursor.h"
 #include "core/input/PlainTextInput.h"
 #include "core/base/ProgramPaths.h"
 #include "core/game/RandomPool.h"
@@ -129,6 +130,19 @@ class TGamePresenter {
   bool SwapStockLetters(int sourceSlot, int targetSlot);
   bool ReturnLooseLetterToStock(int column, int row);
 
+  // --- Keyboard play ---------------------------------------------------------
+  // The cursor goes on a cell in play (a click on an empty cell, Enter on the board).
+  bool StartKeyboard(int column, int row);
+  void MoveKeyboardCursor(int columns, int rows);
+  void ToggleTypingDirection();
+  // A typed letter from the stock onto the cursor's cell; false (the window
+  // beeps) when the stock has no such letter or the cell cannot take it.
+  bool TypeLetter(unsigned char letter);
+  bool BackspaceTyped();
+  // Escape: every loose letter back to the stock, and the cursor goes away.
+  void StopKeyboard();
+  const TKeyboardCursor& KeyboardCursor() const { return cursor_; }
+
   // --- Words and scoring ---------------------------------------------------
   std::string CurrentWord() const { return State.CurrentWord(); }
   // Commits the current word (read backwards when flipped). True when the
@@ -204,6 +218,7 @@ class TGamePresenter {
   TRandomPool* pool_;
   TCoach coach_{Dictionary};
   TTurnHistory history_;
+  TKeyboardCursor cursor_;
   TGameRecords records_{ProgramFolder + kRecordsFileName};
   std::optional<TSeededDeal> deal_;
   TStatisticsViewer* statistics_ = nullptr;

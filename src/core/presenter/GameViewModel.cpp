@@ -14,7 +14,7 @@ bool AnyOf(const bool* first, const bool* last) { return std::any_of(first, last
 bool TViewChanges::Any() const {
   return !Cells.empty() || WholeBoard || BoardSize || BoardVisible || AnyOf(Slots.begin(), Slots.end()) ||
          AnyOf(Labels.begin(), Labels.end()) || PutButtons || NewStockLettersButton || Title || Settings ||
-         BoardSizeChoice || Names || Font || Letters || UndoRedo || History;
+         BoardSizeChoice || Names || Font || Letters || UndoRedo || History || Cursor;
 }
 
 TViewChanges TViewChanges::All() {
@@ -24,7 +24,7 @@ TViewChanges TViewChanges::All() {
   all.Labels.fill(true);
   all.PutButtons = all.NewStockLettersButton = all.Title = all.Settings = true;
   all.BoardSizeChoice = all.Names = all.Font = all.Letters = true;
-  all.UndoRedo = all.History = true;
+  all.UndoRedo = all.History = all.Cursor = true;
   return all;
 }
 
@@ -45,6 +45,15 @@ TViewChanges CompareViewModels(const TGameViewModel& before, const TGameViewMode
         }
         changes.Cells.push_back({column, row});
       }
+  }
+  changes.Cursor = before.Cursor != after.Cursor;
+  if (changes.Cursor && !changes.WholeBoard) {
+    // The cells the cursor left and reached are drawn again.
+    for (const TKeyboardCursor* cursor : {&before.Cursor, &after.Cursor}) {
+      const TCellPosition cell{cursor->Column, cursor->Row};
+      if (std::find(changes.Cells.begin(), changes.Cells.end(), cell) == changes.Cells.end())
+        changes.Cells.push_back(cell);
+    }
   }
   changes.BoardVisible = before.BoardVisible != after.BoardVisible;
   for (int slot = 0; slot < StockSize; ++slot) changes.Slots[slot] = before.Stock.Letter(slot) != after.Stock.Letter(slot);

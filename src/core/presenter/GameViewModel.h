@@ -11,6 +11,7 @@
 #include "core/game/GameState.h"
 #include "core/dictionary/LetterStatistics.h"
 #include "core/game/StockLetters.h"
+#include "core/game/KeyboardCursor.h"
 #include "core/presenter/HistoryRow.h"
 
 namespace vb {
@@ -46,6 +47,7 @@ struct TGameViewModel {
   TAlphabet Alphabet{};                       // the letter chooser's tiles
   bool CanUndo = false, CanRedo = false;
   bool CanFinishGame = false;  // a game that counts in the records is running
+  TKeyboardCursor Cursor;      // keyboard play on the board
   std::vector<THistoryRow> History;           // the move history, every turn of the game
 
   const std::string& Label(TGameLabel label) const { return Labels[static_cast<int>(label)]; }
@@ -69,6 +71,7 @@ struct TViewChanges {
   bool Letters = false;
   bool UndoRedo = false;  // also whether the game can be finished
   bool History = false;
+  bool Cursor = false;  // its cells are among Cells (or the whole board)
 
   bool Any() const;
   // Everything, for a view that has shown nothing yet.

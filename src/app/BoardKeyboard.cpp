@@ -1,0 +1,71 @@
+#include "app/BoardKeyboard.h"
+
+namespace vb {
+
+void TBoardKeyboard::Connect() {
+  ui::PaintBox& board = controls_.BoardPaintBox;
+  board.SetTabStop(true);
+  board.OnDialogCode = [](const MSG* message) -> UINT {
+    UINT code = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+    // Enter and Escape are the board's own while it has the keyboard.
+    if (message && message->message == WM_KEYDOWN && (message->wParam == VK_RETURN || message->wParam == VK_ESCAPE))
+      code |= DLGC_WANTMESSAGE;
+    return code;
+  };
+  board.OnKey = [this](WORD key, ShiftState shift) { Key(key, shift); };
+  board.OnCharacter = [this](char character) { Character(character); };
+  board.OnFocusChange = [&board](bool) { board.Invalidate(); };
+}
+
+bool TBoardKeyboard::HasKeyboard() const {
+  return controls_.BoardPaintBox.Handle() && ::GetFocus() == controls_.BoardPaintBox.Handle();
+}
+
+void TBoardKeyboard::TakeKeyboardAt(int column, int row) {
+  if (!game_.StartKeyboard(column, row)) return;
+  ::SetFocus(controls_.BoardPaintBox.Handle());
+}
+
+void TBoardKeyboard::Key(WORD key, ShiftState shift) {
+  const TKeyboardCursor& cursor = view_.Shown().Cursor;
+  switch (key) {
+    case VK_LEFT:
+      return game_.MoveKeyboardCursor(-1, 0);
+    case VK_RIGHT:
+      return game_.MoveKeyboardCursor(1, 0);
+    case VK_UP:
+      return game_.MoveKeyboardCursor(0, -1);
+    case VK_DOWN:
+      return game_.MoveKeyboardCursor(0, 1);
+    case VK_TAB:
+      return game_.ToggleTypingDirection();
+    case VK_BACK:
+      if (!game_.BackspaceTyped()) ::MessageBeep(MB_OK);
+      return;
+    case VK_RETURN:
+      if (!cursor.Active) {
+        // Tabbed to the board: the cursor starts in its middle.
+        const TBoard& board = view_.Shown().Board;
+        game_.StartKeyboard(board.ColumnsCount / 2, board.RowsCount / 2);
+        return;
+      }
+      runCommand_((shift & ShiftBit(ShiftKey)) ? TCommandId::PutFlippedWord : TCommandId::PutWord);
+      return;
+    case VK_ESCAPE:
+      game_.StopKeyboard();
+      // The keyboard goes back to the window: its first control.
+      ::SetFocus(controls_.WorkButton.Handle());
+      return;
+    default:
+      return;
+  }
+}
+
+void TBoardKeyboard::Character(char character) {
+  const auto letter = static_cast<unsigned char>(character);
+  // Control characters come with the keys above (Tab, Backspace, Enter, Escape).
+  if (letter < 0x20 || letter == ' ') return;
+  if (!view_.Shown().Cursor.Active || !game_.TypeLetter(letter)) ::MessageBeep(MB_OK);
+}
+
+}  // namespace vb

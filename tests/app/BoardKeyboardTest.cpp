@@ -1,0 +1,89 @@
+// Keyboard play in the main window, driven by the key messages a person's keys
+// cause, through the program's own message handling (key preview, dialog
+// navigation, the focused control).
+#include <gtest/gtest.h>
+
+#include "app/MainWindowFixture.h"
+
+namespace vb::test {
+namespace {
+
+class BoardKeyboardTest : public MainWindowTest {
+ protected:
+  // A key press as the keyboard sends it to the focused window; the message
+  // loop's TranslateMessage makes its character, as for a real key.
+  void Press(WORD key, bool shift = false) {
+    HoldShift(shift);
+    ::PostMessageA(::GetFocus(), WM_KEYDOWN, key, 1);
+    ui::Application::ProcessPendingMessages();
+    HoldShift(false);
+  }
+  // The thread's key state, which the program reads with GetKeyState.
+  static void HoldShift(bool down) {
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+  }
+  void Type(const std::string& letters) {
+    for (char c : letters) Press(static_cast<WORD>(::toupper(static_cast<unsigned char>(c))));
+  }
+  void ClickCell(int column, int row) {
+    const POINT point = CellCentre(column, row);
+    ::SendMessageA(Board(), WM_LBUTTONDOWN, MK_LBUTTON, PointParam(point.x, point.y));
+    ::SendMessageA(Board(), WM_LBUTTONUP, 0, PointParam(point.x, point.y));
+    ui::Application::ProcessPendingMessages();
+  }
+  unsigned char At(int column, int row) { return Game().State.Board.Cell(column, row).Letter; }
+};
+
+TEST_F(BoardKeyboardTest, AClickedCellTakesTypedLettersAndEnterPutsTheWord) {
+  ::SetForegroundWindow(form->Handle());
+  StartGame("BACSDLE");
+  ClickCell(4, 7);
+  ASSERT_EQ(::GetFocus(), Board()) << "the board has the keyboard";
+  Type("cab");
+  EXPECT_EQ(At(4, 7), 'C');
+  EXPECT_EQ(At(6, 7), 'B');
+  // S and L are letters now, not Save game and Load game.
+  Type("s");
+  EXPECT_EQ(At(7, 7), 'S');
+  EXPECT_TRUE(dialogs.Shown.empty());
+  Press(VK_BACK);
+  EXPECT_EQ(At(7, 7), 0);
+  Type("x");  // not in the stock: a beep, nothing else
+  EXPECT_EQ(At(7, 7), 0);
+  Press(VK_RETURN);
+  EXPECT_EQ(Game().State.Board.LooseCount(), 0);
+  EXPECT_GT(Game().State.Score, 0);
+  EXPECT_EQ(form->Controls().ValidWordLabel.Text(), "Last word is in the words list: \"CAB\"");
+}
+
+TEST_F(BoardKeyboardTest, TabTypesDownShiftEnterPutsFlippedAndEscapeGivesTheKeyboardBack) {
+  ::SetForegroundWindow(form->Handle());
+  StartGame("DABACSL");
+  ClickCell(5, 3);
+  Press(VK_TAB);
+  EXPECT_TRUE(Game().KeyboardCursor().Down);
+  Type("dab");  // down: D, A, B reads BAD from the bottom
+  EXPECT_EQ(At(5, 5), 'B');
+  Press(VK_RETURN, true);
+  EXPECT_EQ(form->Controls().ValidWordLabel.Text(), "Last word is in the words list: \"BAD\"");
+
+  Game().State.Stock.SetLetter(0, 'A');
+  Game().State.Stock.SetLetter(1, 'C');
+  Game().Publish();
+  ClickCell(8, 8);
+  Type("ac");
+  ASSERT_EQ(Game().State.Board.LooseCount(), 2);
+  Press(VK_ESCAPE);
+  EXPECT_EQ(Game().State.Board.LooseCount(), 0);
+  EXPECT_NE(::GetFocus(), Board());
+  // The window's own keys are back: S saves.
+  ::PostMessageA(::GetFocus(), WM_KEYDOWN, 'S', 0x001F0001);
+  ui::Application::ProcessPendingMessages();
+  EXPECT_EQ(dialogs.Shown.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vb::test
