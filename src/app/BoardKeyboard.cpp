@@ -1,5 +1,9 @@
 #include "app/BoardKeyboard.h"
 
+#include <optional>
+
+#include "core/game/AccessibleNames.h"
+
 namespace vb {
 
 void TBoardKeyboard::Connect() {
@@ -14,7 +18,55 @@ void TBoardKeyboard::Connect() {
   };
   board.OnKey = [this](WORD key, ShiftState shift) { Key(key, shift); };
   board.OnCharacter = [this](char character) { Character(character); };
-  board.OnFocusChange = [&board](bool) { board.Invalidate(); };
+  board.OnFocusChange = [this, &board](bool focused) {
+    board.Invalidate();
+    if (focused) NotifyCursorMoved();
+  };
+
+  // The board to a screen reader: one cell per child, row by row, named by the game.
+  ui::GridAccessible::Source source;
+  source.Name = "Board";
+  source.Count = [this] {
+    const TBoard& shown = view_.Shown().Board;
+    return static_cast<long>(shown.ColumnsCount * shown.RowsCount);
+  };
+  source.ChildName = [this](long child) {
+    const TBoard& shown = view_.Shown().Board;
+    return BoardCellName(shown, static_cast<int>(child % shown.ColumnsCount),
+                         static_cast<int>(child / shown.ColumnsCount));
+  };
+  source.ChildBounds = [this](long child) {
+    const int columns = view_.Shown().Board.ColumnsCount;
+    return view_.Board().CellRect(static_cast<int>(child % columns), static_cast<int>(child / columns));
+  };
+  source.ChildAt = [this](POINT point) {
+    const std::optional<TCellPosition> cell = view_.Board().CellAt(point.x, point.y);
+    return cell ? ChildOf(cell->Column, cell->Row) - 1 : -1L;
+  };
+  source.FocusedChild = [this] {
+    const TKeyboardCursor& cursor = view_.Shown().Cursor;
+    return cursor.Active ? ChildOf(cursor.Column, cursor.Row) - 1 : -1L;
+  };
+  accessible_.reset(ui::GridAccessible::Create(board.Handle(), std::move(source)));
+  board.OnGetObject = [this](WPARAM wParam, LPARAM lParam) { return accessible_->Answer(wParam, lParam); };
+}
+
+long TBoardKeyboard::ChildOf(int column, int row) const {
+  return static_cast<long>(row) * view_.Shown().Board.ColumnsCount + column + 1;
+}
+
+void TBoardKeyboard::NotifyCellsChanged(const std::vector<TCellPosition>& cells) const {
+  HWND board = controls_.BoardPaintBox.Handle();
+  if (!board) return;
+  for (const TCellPosition& cell : cells)
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, board, OBJID_CLIENT, ChildOf(cell.Column, cell.Row));
+}
+
+void TBoardKeyboard::NotifyCursorMoved() const {
+  const TKeyboardCursor& cursor = view_.Shown().Cursor;
+  if (!cursor.Active || !HasKeyboard()) return;
+  ::NotifyWinEvent(EVENT_OBJECT_FOCUS, controls_.BoardPaintBox.Handle(), OBJID_CLIENT,
+                   ChildOf(cursor.Column, cursor.Row));
 }
 
 bool TBoardKeyboard::HasKeyboard() const {

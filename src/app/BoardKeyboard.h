@@ -6,11 +6,13 @@
 // Enter puts the word (Shift+Enter flipped) and Escape returns every loose
 // letter and gives the keyboard back to the window.
 #include <functional>
+#include <vector>
 
 #include "app/MainWindowControls.h"
 #include "app/MainWindowView.h"
 #include "core/presenter/CommandTable.h"
 #include "core/presenter/GamePresenter.h"
+#include "ui/GridAccessible.h"
 
 namespace vb {
 
@@ -28,12 +30,18 @@ class TBoardKeyboard {
 
   void Key(WORD key, ShiftState shift);
   void Character(char character);
+  // Screen readers: the board's cells changed or its cursor moved.
+  void NotifyCellsChanged(const std::vector<TCellPosition>& cells) const;
+  void NotifyCursorMoved() const;
 
  private:
   TMainWindowControls& controls_;
   const TMainWindowView& view_;
   TGamePresenter& game_;
+  long ChildOf(int column, int row) const;
+
   std::function<void(TCommandId)> runCommand_;
+  ui::GridAccessiblePtr accessible_;
 };
 
 }  // namespace vb

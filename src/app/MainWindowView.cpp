@@ -29,6 +29,7 @@ void TMainWindowView::Update(const TGameViewModel& model, const TViewChanges& ch
   ShowStock(changes);
   ShowTexts(changes);
   ShowSettings(changes);
+  if (AfterUpdate) AfterUpdate(changes);
 }
 
 void TMainWindowView::ComputeCellSize() {

@@ -28,6 +28,8 @@ class TMainWindowView : public TGameView {
   // The choose-letter dialog gets the dictionary's letters (not owned; may be null).
   void SetChooseLetterForm(TChooseLetterForm* form);
   const TGameViewModel& Shown() const { return shown_; }
+  // Runs after each update has been shown (screen-reader events follow it).
+  std::function<void(const TViewChanges& changes)> AfterUpdate;
   const TBoardView& Board() const { return boardView_; }
   // Cell size and font from the paint area's size and the board size in play.
   void ComputeCellSize();

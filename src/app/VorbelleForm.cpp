@@ -114,6 +114,10 @@ bool TVorbelleForm::Create() {
   ConnectControls();
   drag_.Connect();
   keyboard_.Connect();
+  view_.AfterUpdate = [this](const TViewChanges& changes) {
+    keyboard_.NotifyCellsChanged(changes.Cells);
+    if (changes.Cursor) keyboard_.NotifyCursorMoved();
+  };
   drag_.OnEmptyCellClicked = [this](int column, int row) { keyboard_.TakeKeyboardAt(column, row); };
   OnKeyDown = [this](WORD key, ShiftState shift) { FormKeyDown(key, shift); };
   OnCloseQuery = [this] { return FormCloseQuery(); };

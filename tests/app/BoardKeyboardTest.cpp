@@ -3,6 +3,11 @@
 // navigation, the focused control).
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
+#include <set>
+#include <string>
+
 #include "app/MainWindowFixture.h"
 
 namespace vb::test {
@@ -83,6 +88,44 @@ TEST_F(BoardKeyboardTest, TabTypesDownShiftEnterPutsFlippedAndEscapeGivesTheKeyb
   ::PostMessageA(::GetFocus(), WM_KEYDOWN, 'S', 0x001F0001);
   ui::Application::ProcessPendingMessages();
   EXPECT_EQ(dialogs.Shown.size(), 1u);
+}
+
+// The board as an MSAA client sees it: one child per cell, row by row, each
+// named by the game, and the keyboard cursor as the focused child.
+TEST_F(BoardKeyboardTest, AnAccessibilityClientReadsEveryCellAndTheCursor) {
+  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  ::SetForegroundWindow(form->Handle());
+  StartGame("BACSDLE");
+  ClickCell(4, 2);
+  Type("c");
+  IAccessible* board = nullptr;
+  ASSERT_EQ(::AccessibleObjectFromWindow(Board(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                         reinterpret_cast<void**>(&board)),
+            S_OK);
+  long count = 0;
+  ASSERT_EQ(board->get_accChildCount(&count), S_OK);
+  EXPECT_EQ(count, 225);
+  std::set<std::string> names;
+  for (long child = 1; child <= count; ++child) {
+    VARIANT id;
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR name = nullptr;
+    ASSERT_EQ(board->get_accName(id, &name), S_OK);
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, name, -1, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, name, -1, &text[0], size, nullptr, nullptr);
+    ::SysFreeString(name);
+    names.insert(text);
+    if (child == 2 * 15 + 4 + 1) EXPECT_EQ(text, "Row 3, column 5, C, loose");
+  }
+  EXPECT_EQ(names.size(), 225u);
+  VARIANT focused;
+  ASSERT_EQ(board->get_accFocus(&focused), S_OK);
+  ASSERT_EQ(focused.vt, VT_I4);
+  EXPECT_EQ(focused.lVal, 2 * 15 + 5 + 1) << "the cursor moved on to row 3, column 6";
+  board->Release();
+  ::CoUninitialize();
 }
 
 }  // namespace
