@@ -90,6 +90,38 @@ TEST(SystemCoachTest, AHintPutInTheRealProgramScoresTheBestMove) {
   EXPECT_TRUE(isABestMove) << placed.size() << " letters placed; the best move is " << moves.front().Word;
 }
 
+// GRAVEL across row 7 from column 4: a click on the cell right of its L and
+// "S" typed make GRAVELS; Enter puts it, and the saved game holds it fixed
+// with the score grown by exactly its possible score.
+TEST(SystemKeyboardTest, AWordTypedAfterAClickIsPutByEnterInTheRealProgram) {
+  if (test::ProgramPath().empty()) GTEST_SKIP() << "no program to start";
+  if (!test::Exists("Z:\\usr\\bin\\xdotool") || !test::Exists("Z:\\bin\\bash")) GTEST_SKIP() << "xdotool or bash missing";
+  const std::string out = test::ProgramFolder() + "/system-keyboard";
+  const std::string outFolder = test::WindowsForm(out) + "\\";
+  ::CreateDirectoryA(test::WindowsForm(out).c_str(), nullptr);
+  const TGameState start = CraftedGame();
+  WriteGameFile(outFolder + "start.vbg", start);
+  ::DeleteFileA((outFolder + "typed.vbg").c_str());
+
+  const std::string verdict = test::RunSystemScript("system-keyboard.sh", {out, "10", "7", "s"}, 400);
+  ASSERT_FALSE(verdict.empty()) << "the system test gave no verdict";
+  ASSERT_EQ(verdict.substr(0, 4), "PASS") << verdict;
+
+  TDictionary dictionary(test::WindowsForm(std::string(VB_SOURCE_DIR) + "/data/VorbelleDictionaries") + "\\");
+  ASSERT_TRUE(dictionary.LoadDictionary("English.vbd"));
+  ASSERT_TRUE(dictionary.IsKnownWord("GRAVELS"));
+  TGameState typed = start;
+  typed.Board.SetCell(10, 7, TBoardCell{'S', true});
+  typed.Board.AddLooseLetter(10, 7);
+  const std::int32_t possible = typed.PossibleScore(dictionary);
+
+  const TGameState after = ReadGameFile(outFolder + "typed.vbg");
+  EXPECT_EQ(after.Board.Cell(10, 7).Letter, 'S');
+  EXPECT_FALSE(after.Board.Cell(10, 7).Loose);
+  EXPECT_EQ(after.Board.LooseCount(), 0);
+  EXPECT_EQ(after.Score, start.Score + possible);
+}
+
 TEST(SystemUndoTest, UndoAndRedoInTheRealProgramSaveExactlyTheGamesBeforeAndAfterThePut) {
   if (test::ProgramPath().empty()) GTEST_SKIP() << "no program to start";
   if (!test::Exists("Z:\\usr\\bin\\xdotool") || !test::Exists("Z:\\bin\\bash")) GTEST_SKIP() << "xdotool or bash missing";
