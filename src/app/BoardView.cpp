@@ -46,15 +46,26 @@ void TBoardView::PaintCell(HDC dc, int column, int row) const {
   const TBoardCell cell = board_.Cell(column, row);
   const bool highlighted =
       std::find(highlighted_.begin(), highlighted_.end(), TCellPosition{column, row}) != highlighted_.end();
-  const int fill = highlighted ? CellColours::HighlightFill
+  const bool contrastPaper = highContrast_ && (cell.Letter == 0 || cell.Loose);
+  const int fill = highlighted        ? CellColours::HighlightFill
+                   : contrastPaper    ? CellColours::ContrastFill
                    : cell.Letter == 0 ? CellColours::EmptyFill
                                       : (cell.Loose ? CellColours::LooseFill : CellColours::FixedFill);
   ui::FillWithSystemColour(dc, rect, fill);
+  if (highContrast_ && cell.Letter != 0 && cell.Loose) {
+    ui::BrushHandle frame(::CreateSolidBrush(::GetSysColor(CellColours::ContrastText)));
+    for (int line = 1; line <= CellColours::LooseFrameWidth; ++line) {
+      const RECT inner{rect.left + line, rect.top + line, rect.right - 1 - line, rect.bottom - 1 - line};
+      ::FrameRect(dc, &inner, frame.get());
+    }
+  }
 
   if (cell.Letter != 0) {
     ui::SelectedObject font(dc, font_ ? static_cast<HGDIOBJ>(font_.get()) : ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::GetSysColor(highlighted ? CellColours::HighlightLetter : CellColours::Letter));
+    const int text = highlighted ? CellColours::HighlightLetter : contrastPaper ? CellColours::ContrastText
+                                                                               : CellColours::Letter;
+    ::SetTextColor(dc, ::GetSysColor(text));
     const char letter = static_cast<char>(cell.Letter);
     SIZE size{};
     ::GetTextExtentPoint32A(dc, &letter, 1, &size);

@@ -25,6 +25,11 @@ struct CellColours {
   // A turn picked in the move history, for a moment.
   static constexpr int HighlightFill = COLOR_INFOBK;
   static constexpr int HighlightLetter = COLOR_INFOTEXT;
+  // High contrast: empty and loose cells take the window colours, a loose
+  // letter gets a thick frame in the text colour, a fixed one the selection colours.
+  static constexpr int ContrastFill = COLOR_WINDOW;
+  static constexpr int ContrastText = COLOR_WINDOWTEXT;
+  static constexpr int LooseFrameWidth = 3;
 };
 
 class TBoardView {
@@ -49,6 +54,10 @@ class TBoardView {
 
   void PaintCell(HDC dc, int column, int row) const;
   void PaintCursor(HDC dc, const RECT& cell) const;
+  // High contrast: system colours only, and loose letters framed thickly, so
+  // they differ from fixed ones by more than colour.
+  void SetHighContrast(bool on) { highContrast_ = on; }
+  bool HighContrast() const { return highContrast_; }
   // The keyboard cursor, drawn as a frame with a mark on the side it types towards.
   void SetCursor(const TKeyboardCursor& cursor) { cursor_ = cursor; }
   // Cells drawn in the highlight colours until the next call.
@@ -68,6 +77,7 @@ class TBoardView {
   ui::FontHandle font_;
   std::vector<TCellPosition> highlighted_;
   TKeyboardCursor cursor_;
+  bool highContrast_ = false;
 };
 
 }  // namespace vb

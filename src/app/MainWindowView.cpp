@@ -52,6 +52,12 @@ void TMainWindowView::ShowBoard(const TViewChanges& changes) {
   }
 }
 
+void TMainWindowView::SetHighContrast(bool on) {
+  if (boardView_.HighContrast() == on) return;
+  boardView_.SetHighContrast(on);
+  if (controls_.BoardPaintBox.Handle()) controls_.BoardPaintBox.Invalidate();
+}
+
 void TMainWindowView::HighlightCells(std::vector<TCellPosition> cells) {
   std::vector<TCellPosition> repaint = boardView_.Highlighted();
   repaint.insert(repaint.end(), cells.begin(), cells.end());

@@ -28,6 +28,8 @@ class TMainWindowView : public TGameView {
   // The choose-letter dialog gets the dictionary's letters (not owned; may be null).
   void SetChooseLetterForm(TChooseLetterForm* form);
   const TGameViewModel& Shown() const { return shown_; }
+  // Repaints the board in high-contrast style, or back.
+  void SetHighContrast(bool on);
   // Runs after each update has been shown (screen-reader events follow it).
   std::function<void(const TViewChanges& changes)> AfterUpdate;
   const TBoardView& Board() const { return boardView_; }

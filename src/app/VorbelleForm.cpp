@@ -11,6 +11,7 @@
 #include "core/errors/StatusFrame.h"
 #include "platform/win32/ModalOwner.h"
 #include "ui/Application.h"
+#include "ui/HighContrast.h"
 
 namespace vb {
 
@@ -114,6 +115,7 @@ bool TVorbelleForm::Create() {
   ConnectControls();
   drag_.Connect();
   keyboard_.Connect();
+  view_.SetHighContrast(ui::HighContrastOn());
   view_.AfterUpdate = [this](const TViewChanges& changes) {
     keyboard_.NotifyCellsChanged(changes.Cells);
     if (changes.Cursor) keyboard_.NotifyCursorMoved();
@@ -141,6 +143,10 @@ LRESULT TVorbelleForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   if (message == kCoachGraphReadyMessage) {
     game_.CoachGraphReady();
     return 0;
+  }
+  if (message == WM_SETTINGCHANGE || message == WM_SYSCOLORCHANGE) {
+    view_.SetHighContrast(ui::HighContrastOn());
+    return Form::HandleMessage(message, wParam, lParam);
   }
   if (message == WM_TIMER && wParam == kHighlightTimer) {
     ::KillTimer(Handle(), kHighlightTimer);
