@@ -125,3 +125,15 @@ save_as() {
   cp "$work/VorbelleGames/$1.vbg" "$out/$1.vbg"
   sleep 0.5
 }
+
+# Ctrl+H. The hint waits a while for the word graph; on a slow machine it may
+# still say the coach is preparing: then the message is closed and it asks again.
+ask_for_hint() {
+  for attempt in 1 2 3 4 5 6; do
+    xdotool key ctrl+h
+    [ -z "$(window '^Message$' 3)" ] && return 0
+    [ "$attempt" = 6 ] && finish "FAIL: the coach was still preparing after six hints"
+    xdotool key Return
+    sleep 5
+  done
+}

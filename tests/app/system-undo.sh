@@ -16,8 +16,8 @@ prepare_program system-undo
 start_program
 xdotool key ctrl+n
 sleep 4
-xdotool key ctrl+h
-sleep 2
+ask_for_hint
+sleep 1
 save_as before
 xdotool key alt+p
 sleep 1
