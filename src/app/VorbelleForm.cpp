@@ -48,7 +48,8 @@ TVorbelleForm::TVorbelleForm(const std::string& programFolder, TRandomPool* pool
     : game_(programFolder, pool, &DialogsOrSystem(dialogs, ownDialogs_)),
       view_(*this, controls_, commands_, [this] { ApplyWindowLayout(); }),
       drag_(controls_, view_, game_),
-      keyboard_(controls_, view_, game_, [this](TCommandId id) { RunCommand(id); }) {
+      keyboard_(controls_, view_, game_, [this](TCommandId id) { RunCommand(id); }),
+      stockAccessible_(controls_, view_) {
   BuildCommandTable();
 }
 
@@ -116,7 +117,9 @@ bool TVorbelleForm::Create() {
   drag_.Connect();
   keyboard_.Connect();
   view_.SetHighContrast(ui::HighContrastOn());
+  stockAccessible_.Connect();
   view_.AfterUpdate = [this](const TViewChanges& changes) {
+    stockAccessible_.NotifySlotsChanged(changes.Slots);
     keyboard_.NotifyCellsChanged(changes.Cells);
     if (changes.Cursor) keyboard_.NotifyCursorMoved();
   };

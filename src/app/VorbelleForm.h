@@ -14,6 +14,7 @@
 #include "app/LetterDrag.h"
 #include "app/MainWindowControls.h"
 #include "app/MainWindowView.h"
+#include "app/StockAccessible.h"
 #include "core/presenter/CommandTable.h"
 #include "core/files/FileDialogSeam.h"
 #include "core/presenter/GamePresenter.h"
@@ -102,6 +103,7 @@ class TVorbelleForm : public ui::Form {
   TMainWindowView view_;
   TLetterDrag drag_;
   TBoardKeyboard keyboard_;
+  TStockAccessible stockAccessible_;
   ui::PopupMenu workMenu_;
   std::unique_ptr<LetterChooser> letterChooser_;
   TGameNumberForm numberForm_;

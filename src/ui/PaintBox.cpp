@@ -31,11 +31,6 @@ LRESULT PaintBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_GETOBJECT:
-      if (OnGetObject) {
-        if (const LRESULT answer = OnGetObject(wParam, lParam)) return answer;
-      }
-      break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       if (OnFocusChange) OnFocusChange(message == WM_SETFOCUS);

@@ -24,8 +24,6 @@ class PaintBox : public PaintedControl {
   std::function<void(WORD key, ShiftState shift)> OnKey;
   std::function<void(char character)> OnCharacter;
   std::function<void(bool focused)> OnFocusChange;
-  // WM_GETOBJECT (accessibility clients); 0 leaves it to the system.
-  std::function<LRESULT(WPARAM wParam, LPARAM lParam)> OnGetObject;
   void SetTabStop(bool on);
 
  protected:

@@ -17,6 +17,11 @@ LRESULT PaintedControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       Paint(paint.get(), paint.UpdateRect());
       return 0;
     }
+    case WM_GETOBJECT:
+      if (OnGetObject) {
+        if (const LRESULT answer = OnGetObject(wParam, lParam)) return answer;
+      }
+      return CustomControl::HandleMessage(message, wParam, lParam);
     case WM_SETTEXT: {
       const LRESULT result = DefaultHandling(message, wParam, lParam);
       ::InvalidateRect(Handle(), nullptr, FALSE);

@@ -40,6 +40,26 @@ class BoardKeyboardTest : public MainWindowTest {
     ui::Application::ProcessPendingMessages();
   }
   unsigned char At(int column, int row) { return Game().State.Board.Cell(column, row).Letter; }
+
+  // What an MSAA client reads of a window's client object.
+  static IAccessible* AccessibleOf(HWND window) {
+    IAccessible* object = nullptr;
+    ::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                 reinterpret_cast<void**>(&object));
+    return object;
+  }
+  static std::string NameOf(IAccessible* object, long child) {
+    VARIANT id;
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR name = nullptr;
+    if (object->get_accName(id, &name) != S_OK || !name) return "<none>";
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, name, -1, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, name, -1, &text[0], size, nullptr, nullptr);
+    ::SysFreeString(name);
+    return text;
+  }
 };
 
 TEST_F(BoardKeyboardTest, AClickedCellTakesTypedLettersAndEnterPutsTheWord) {
@@ -98,24 +118,14 @@ TEST_F(BoardKeyboardTest, AnAccessibilityClientReadsEveryCellAndTheCursor) {
   StartGame("BACSDLE");
   ClickCell(4, 2);
   Type("c");
-  IAccessible* board = nullptr;
-  ASSERT_EQ(::AccessibleObjectFromWindow(Board(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                         reinterpret_cast<void**>(&board)),
-            S_OK);
+  IAccessible* board = AccessibleOf(Board());
+  ASSERT_NE(board, nullptr);
   long count = 0;
   ASSERT_EQ(board->get_accChildCount(&count), S_OK);
   EXPECT_EQ(count, 225);
   std::set<std::string> names;
   for (long child = 1; child <= count; ++child) {
-    VARIANT id;
-    id.vt = VT_I4;
-    id.lVal = child;
-    BSTR name = nullptr;
-    ASSERT_EQ(board->get_accName(id, &name), S_OK);
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, name, -1, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, name, -1, &text[0], size, nullptr, nullptr);
-    ::SysFreeString(name);
+    const std::string text = NameOf(board, child);
     names.insert(text);
     if (child == 2 * 15 + 4 + 1) EXPECT_EQ(text, "Row 3, column 5, C, loose");
   }
@@ -125,6 +135,16 @@ TEST_F(BoardKeyboardTest, AnAccessibilityClientReadsEveryCellAndTheCursor) {
   ASSERT_EQ(focused.vt, VT_I4);
   EXPECT_EQ(focused.lVal, 2 * 15 + 5 + 1) << "the cursor moved on to row 3, column 6";
   board->Release();
+
+  // The stock: its seven slots, the typed C gone from the first.
+  IAccessible* stock = AccessibleOf(form->Controls().StockLettersGroupBox.Handle());
+  ASSERT_NE(stock, nullptr);
+  ASSERT_EQ(stock->get_accChildCount(&count), S_OK);
+  EXPECT_EQ(count, 7);
+  EXPECT_EQ(NameOf(stock, 1), "Stock letter 1, B");
+  EXPECT_EQ(NameOf(stock, 3), "Stock letter 3, empty");
+  EXPECT_EQ(NameOf(stock, 7), "Stock letter 7, E");
+  stock->Release();
   ::CoUninitialize();
 }
 
