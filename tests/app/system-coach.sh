@@ -10,14 +10,7 @@ exe=$1 src=$2 frameLeft=$3 frameTop=$4 out=$5 result=$6
 source "$(dirname "${BASH_SOURCE[0]}")/system-common.sh"
 
 prepare_program system-coach
-mkdir "$work/VorbelleGames"
-cp "$out/start.vbg" "$work/VorbelleGames/coach.vbg" || finish "FAIL: no start.vbg in $out"
-game="Z:$(printf '%s' "$work" | tr / '\\')\\VorbelleGames\\coach.vbg"
-printf '[VorbelleGame]\r\nLastDictionaryName=English.vbd\r\nLastGameTitle=%s\r\n\r\n' "$game" > "$work/Vorbelle.ini"
-
-start_program
-xdotool key ctrl+z
-[ -n "$(window '^Vorbelle - ')" ] || finish "FAIL: Ctrl+Z did not load the crafted game"
+start_with_last_game coach
 # The hint waits a while for the word graph; on a slow machine it may still
 # say the coach is preparing: then close the message and ask again.
 sleep 2

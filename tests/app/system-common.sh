@@ -137,3 +137,15 @@ ask_for_hint() {
     sleep 5
   done
 }
+
+# Starts the program with OUT_DIR's start.vbg as its last game (as NAME.vbg in
+# its games folder) and loads it with Ctrl+Z.
+start_with_last_game() {
+  mkdir -p "$work/VorbelleGames"
+  cp "$out/start.vbg" "$work/VorbelleGames/$1.vbg" || finish "FAIL: no start.vbg in $out"
+  local game="Z:$(printf '%s' "$work" | tr / '\\')\\VorbelleGames\\$1.vbg"
+  printf '[VorbelleGame]\r\nLastDictionaryName=English.vbd\r\nLastGameTitle=%s\r\n\r\n' "$game" > "$work/Vorbelle.ini"
+  start_program
+  xdotool key ctrl+z
+  [ -n "$(window '^Vorbelle - ')" ] || finish "FAIL: Ctrl+Z did not load the crafted game"
+}

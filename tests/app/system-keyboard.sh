@@ -10,14 +10,7 @@ exe=$1 src=$2 frameLeft=$3 frameTop=$4 out=$5 column=$6 row=$7 letters=$8 result
 source "$(dirname "${BASH_SOURCE[0]}")/system-common.sh"
 
 prepare_program system-keyboard
-mkdir "$work/VorbelleGames"
-cp "$out/start.vbg" "$work/VorbelleGames/keys.vbg" || finish "FAIL: no start.vbg in $out"
-game="Z:$(printf '%s' "$work" | tr / '\\')\\VorbelleGames\\keys.vbg"
-printf '[VorbelleGame]\r\nLastDictionaryName=English.vbd\r\nLastGameTitle=%s\r\n\r\n' "$game" > "$work/Vorbelle.ini"
-
-start_program
-xdotool key ctrl+z
-[ -n "$(window '^Vorbelle - ')" ] || finish "FAIL: Ctrl+Z did not load the crafted game"
+start_with_last_game keys
 sleep 2
 locate_stock_and_cell
 xdotool mousemove $((cx + 345 + column * cellWidth + cellWidth / 2)) $((cy + 20 + row * cellHeight + cellHeight / 2)) click 1
