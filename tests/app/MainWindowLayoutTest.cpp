@@ -165,5 +165,48 @@ TEST(MainWindowDpiTest, EveryBoundAndTheStockFontScaleAt144Dpi) {
   ui::SetDpiOverride(0);
 }
 
+// At every common DPI the design bounds scale, and no two controls that share
+// a parent overlap (touching edges are fine).
+TEST(MainWindowDpiTest, AtEveryCommonDpiTheBoundsScaleAndNothingOverlaps) {
+  for (const int dpi : {96, 120, 144, 192}) {
+    ui::SetDpiOverride(dpi);
+    {
+      FakePlatformScope platform;
+      ScriptedFileDialogs dialogs;
+      TempFolder folder;
+      TRandomPool pool{1, 0, 0};
+      TVorbelleForm form(folder.Path(), &pool, &dialogs);
+      ASSERT_TRUE(form.Create());
+      const RECT work = form.Controls().WorkButton.DeviceBounds();
+      EXPECT_EQ(work.left, ui::Scale(10)) << dpi;
+      EXPECT_EQ(work.right - work.left, ui::Scale(40)) << dpi;
+      const RECT word = form.Controls().WordGroupBox.DeviceBounds();
+      EXPECT_EQ(word.top, ui::Scale(165)) << dpi;
+      EXPECT_EQ(word.bottom - word.top, ui::Scale(170)) << dpi;
+
+      std::vector<HWND> parents{form.Handle()};
+      for (std::size_t next = 0; next < parents.size(); ++next) {
+        std::vector<std::pair<HWND, RECT>> children;
+        for (HWND child = ::GetWindow(parents[next], GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+          RECT bounds{};
+          ::GetWindowRect(child, &bounds);
+          children.emplace_back(child, bounds);
+          parents.push_back(child);
+        }
+        for (std::size_t a = 0; a < children.size(); ++a)
+          for (std::size_t b = a + 1; b < children.size(); ++b) {
+            RECT both{};
+            char first[64] = {}, second[64] = {};
+            ::GetWindowTextA(children[a].first, first, sizeof first);
+            ::GetWindowTextA(children[b].first, second, sizeof second);
+            EXPECT_FALSE(::IntersectRect(&both, &children[a].second, &children[b].second))
+                << dpi << " DPI: \"" << first << "\" overlaps \"" << second << "\"";
+          }
+      }
+    }
+    ui::SetDpiOverride(0);
+  }
+}
+
 }  // namespace
 }  // namespace vb::test
