@@ -25,8 +25,8 @@ void TBackgroundGraph::SetReadyHandler(std::function<void()> handler) {
 
 namespace {
 // FNV-1a over the words (each ended by a NUL, which no entry's end can fake
-// because lengths go in too) and the alphabet.
-std::uint64_t Fingerprint(const std::vector<std::string>& entries, const TAlphabet& alphabet) {
+// because lengths go in too) and the fold of every byte.
+std::uint64_t Fingerprint(const std::vector<std::string>& entries, const TLetterFold& fold) {
   std::uint64_t hash = 14695981039346656037ull;
   const auto add = [&hash](unsigned char byte) { hash = (hash ^ byte) * 1099511628211ull; };
   for (const std::string& entry : entries) {
@@ -34,20 +34,24 @@ std::uint64_t Fingerprint(const std::vector<std::string>& entries, const TAlphab
     add(0);
     for (std::size_t n = entry.size(); n; n >>= 8) add(static_cast<unsigned char>(n));
   }
-  for (unsigned char letter : alphabet) add(letter);
+  for (int byte = 0; byte < 256; ++byte) {
+    const auto letter = static_cast<unsigned char>(byte);
+    add(static_cast<unsigned char>(fold.Length(letter)));
+    for (int i = 0; i < fold.Length(letter); ++i) add(fold.Bytes(letter)[i]);
+  }
   return hash;
 }
 }  // namespace
 
-void TBackgroundGraph::Request(std::vector<std::string> entries, const TAlphabet& alphabet) {
-  const std::uint64_t words = Fingerprint(entries, alphabet);
+void TBackgroundGraph::Request(std::vector<std::string> entries, const TLetterFold& fold) {
+  const std::uint64_t words = Fingerprint(entries, fold);
   {
     std::lock_guard<std::mutex> lock(mutex_);
     if (requestedWords_ == words) return;
     requestedWords_ = words;
     ++requested_;
     graph_.reset();
-    pending_ = TJob{std::move(entries), alphabet, requested_};
+    pending_ = TJob{std::move(entries), fold, requested_};
   }
   changed_.notify_all();
 }
@@ -94,7 +98,7 @@ void TBackgroundGraph::Work() {
     lock.unlock();
     std::shared_ptr<const TWordGraph> graph;
     try {
-      graph = std::make_shared<const TWordGraph>(TWordGraph::Build(job.Entries, TLetterFold::Derive(GetPlatform(), job.Alphabet)));
+      graph = std::make_shared<const TWordGraph>(TWordGraph::Build(job.Entries, job.Fold));
     } catch (const std::exception&) {
       // A list too large for the graph leaves the coach without one; the game plays on.
     }

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/coach/WordGraph.h"
-#include "core/dictionary/LetterStatistics.h"
+#include "core/dictionary/LetterFold.h"
 
 namespace vb {
 
@@ -30,9 +30,10 @@ class TBackgroundGraph {
   // the game posts itself a message from here and picks the graph up later.
   void SetReadyHandler(std::function<void()> handler);
   // Starts building the graph of these words (a copy: the list may change
-  // meanwhile). The same words and alphabet as the latest request keep the
-  // graph that is there or being built: a new game reads its list again.
-  void Request(std::vector<std::string> entries, const TAlphabet& alphabet);
+  // meanwhile), folded as the words list folds them. The same words and fold
+  // as the latest request keep the graph that is there or being built: a new
+  // game reads its list again.
+  void Request(std::vector<std::string> entries, const TLetterFold& fold);
   // No graph until the next request (a dictionary that could not be used).
   void Clear();
 
@@ -47,7 +48,7 @@ class TBackgroundGraph {
  private:
   struct TJob {
     std::vector<std::string> Entries;
-    TAlphabet Alphabet{};
+    TLetterFold Fold;
     unsigned Generation = 0;
   };
   void Work();

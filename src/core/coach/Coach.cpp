@@ -49,7 +49,7 @@ void TCoach::WordsListChanged(bool usable) {
   hintKey_.clear();
   hintChoices_.clear();
   if (usable) {
-    graph_.Request(dictionary_.WordsList.Entries(), dictionary_.Alphabet);
+    graph_.Request(dictionary_.WordsList.Entries(), dictionary_.WordsList.Fold());
   } else {
     graph_.Clear();
   }

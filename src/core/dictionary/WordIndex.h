@@ -24,6 +24,8 @@ class TWordIndex {
   void Clear();
   // Rebuilds the index over all entries, keyed by the fold.
   void Build(const std::vector<std::string>& entries, const TLetterFold& fold);
+  // The fold the index was built with.
+  const TLetterFold& Fold() const { return fold_; }
   // Records entries[position], which was just appended; an earlier equal entry keeps its place.
   void Add(const std::vector<std::string>& entries, std::uint32_t position);
   // The position of the first entry equal to the word, or NotFound.

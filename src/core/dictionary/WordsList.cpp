@@ -101,8 +101,9 @@ void TWordsList::RemoveLast() {
   if (entries_.empty()) return;
   entries_.pop_back();
   // Building the index again is the simple exact way back (it hashes folds,
-  // so even a long list takes a moment only).
-  BuildIndex();
+  // so even a long list takes a moment only); the fold stays as it was.
+  const TLetterFold fold = index_.Fold();
+  index_.Build(entries_, fold);
 }
 
 std::size_t TWordsList::MemoryBytes() const {

@@ -45,6 +45,8 @@ class TWordsList {
   bool Empty() const { return entries_.empty(); }
   const std::vector<std::string>& Entries() const { return entries_; }
   const std::string& operator[](std::size_t i) const { return entries_[i]; }
+  // How the list's comparison folds each byte (derived once per alphabet).
+  const TLetterFold& Fold() const { return index_.Fold(); }
 
   // Approximate heap and object bytes held by the list and its index.
   std::size_t MemoryBytes() const;

@@ -1,6 +1,5 @@
 #include "core/presenter/GamePresenter.h"
 
-#include "core/coach/CoachTexts.h"
 #include "core/files/GameFile.h"
 #include "core/game/GameTexts.h"
 #include "core/errors/MessageBoxes.h"
@@ -99,18 +98,6 @@ void TGamePresenter::Publish() {
     throw;
   }
   publishing_ = false;
-}
-
-void TGamePresenter::ShowCoach() {
-  const bool shown = boardVisible_ && !Dictionary.DictionaryName.empty();
-  if (shown) {
-    coach_.Recount(State);
-    FinishWhenNothingIsLeft();
-  }
-  SetLabel(TGameLabel::CoachBest, shown ? coach_.BestLine() : "");
-  SetLabel(TGameLabel::CoachComparison, shown ? coach_.ComparisonLine() : "");
-  SetLabel(TGameLabel::CoachLegalMoves, shown ? coach_.LegalMovesLine() : "");
-  SetLabel(TGameLabel::CoachHints, shown ? coach_.HintsLine() : "");
 }
 
 void TGamePresenter::SetLabel(TGameLabel label, const std::string& text) { labels_[static_cast<int>(label)] = text; }
@@ -334,53 +321,6 @@ bool TGamePresenter::ReturnLooseLetterToStock(int column, int row) {
   return true;
 }
 
-// --- Keyboard play ------------------------------------------------------------------
-
-bool TGamePresenter::StartKeyboard(int column, int row) {
-  TCommandScope command(*this);
-  return boardVisible_ && cursor_.Start(State.Board, column, row);
-}
-
-void TGamePresenter::MoveKeyboardCursor(int columns, int rows) {
-  TCommandScope command(*this);
-  if (cursor_.Active) cursor_.Move(State.Board, columns, rows);
-}
-
-void TGamePresenter::ToggleTypingDirection() {
-  TCommandScope command(*this);
-  if (cursor_.Active) cursor_.ToggleDirection();
-}
-
-bool TGamePresenter::TypeLetter(unsigned char letter) {
-  TCommandScope command(*this);
-  if (!cursor_.Active || !cursor_.Type(State, letter)) return false;
-  Modified = true;
-  AfterMove();
-  return true;
-}
-
-bool TGamePresenter::BackspaceTyped() {
-  TCommandScope command(*this);
-  if (!cursor_.Active || !cursor_.Backspace(State)) return false;
-  Modified = true;
-  AfterMove();
-  return true;
-}
-
-void TGamePresenter::StopKeyboard() {
-  TCommandScope command(*this);
-  bool returned = false;
-  for (int i = State.Board.LooseCount() - 1; i >= 0; --i) {
-    const TCellPosition cell = State.Board.LooseLetter(i);
-    returned = State.ReturnLooseLetterToStock(cell.Column, cell.Row) || returned;
-  }
-  if (returned) {
-    Modified = true;
-    AfterMove();
-  }
-  cursor_ = TKeyboardCursor{};
-}
-
 // --- Words ----------------------------------------------------------------------------
 
 bool TGamePresenter::PutWord(bool flipped) {
@@ -417,133 +357,6 @@ bool TGamePresenter::PutWord(bool flipped) {
   records_.WordPut(word, turn.Points, turn.Best, turn.HintUsed);
   RecordTurn(std::move(turn));
   return true;
-}
-
-// --- Undo and redo ------------------------------------------------------------------------
-
-TTurnSide TGamePresenter::Side() const {
-  return TTurnSide{State, labels_, Dictionary.WordsListModified, Dictionary.WordsListWrites, deal_};
-}
-
-void TGamePresenter::RecordTurn(TTurn turn) {
-  turn.After = Side();
-  history_.Record(std::move(turn));
-  hintLaidOut_ = false;
-}
-
-void TGamePresenter::RestoreSide(const TTurnSide& side) {
-  const TGameSettings settings = State.Settings;
-  State = side.State;
-  State.Settings = settings;
-  deal_ = side.Deal;
-  labels_ = side.Labels;
-  // A words list written since that side holds what the file must lose or gain.
-  Dictionary.WordsListModified = side.WordsListModified || Dictionary.WordsListWrites != side.WordsListWrites;
-  if (!Label(TGameLabel::WordsInDictionary).empty())
-    SetLabel(TGameLabel::WordsInDictionary, Dictionary.WordsCountText());
-  putButtonsEnabled_ = State.CanPutWord();
-  hintLaidOut_ = false;
-  cursor_.Typed.clear();
-  Modified = true;
-}
-
-bool TGamePresenter::Undo() {
-  TCommandScope command(*this);
-  if (!history_.CanUndo()) return false;
-  const TTurn& turn = history_.Undo();
-  if (!turn.AddedWord.empty()) {
-    Dictionary.RemoveLastAddedWord(turn.AddedWord);
-    coach_.WordsListChanged(true);
-  }
-  RestoreSide(turn.Before);
-  return true;
-}
-
-bool TGamePresenter::Redo() {
-  TCommandScope command(*this);
-  if (!history_.CanRedo()) return false;
-  const TTurn& turn = history_.Redo();
-  if (!turn.AddedWord.empty()) {
-    Dictionary.AddWord(turn.AddedWord);
-    coach_.WordsListChanged(true);
-  }
-  RestoreSide(turn.After);
-  return true;
-}
-
-// --- Numbered games and records ---------------------------------------------------------
-
-void TGamePresenter::StartNumberedGame(std::uint32_t number) {
-  TCommandScope command(*this);
-  deal_.emplace(number, Dictionary.DictionaryName, State.Board.ColumnsCount, State.Board.RowsCount);
-  gameNumber_ = number;
-  SetTitle(titleFile_);
-}
-
-std::uint32_t TGamePresenter::TodaysNumber() const {
-  const LocalDateTime now = GetPlatform().Now();
-  return TodaysGameNumber(now.Year, now.Month, now.Day).value_or(kMinGameNumber);
-}
-
-void TGamePresenter::RecordGameStarted() {
-  records_.GameStarted(Dictionary.DictionaryName, State.Board.ColumnsCount, State.Board.RowsCount, gameNumber_);
-}
-
-bool TGamePresenter::FinishGame() {
-  TCommandScope command(*this);
-  if (!records_.GameRunning()) return false;
-  records_.GameEnded(true);
-  return true;
-}
-
-std::vector<TTurnPoints> TGamePresenter::ThisGamePoints() const {
-  std::vector<TTurnPoints> points;
-  const std::vector<TTurn>& turns = history_.Turns();
-  for (std::size_t i = 0; i < history_.DoneCount(); ++i)
-    if (turns[i].Kind == TTurnKind::Put) points.push_back({turns[i].Points, turns[i].Best});
-  return points;
-}
-
-void TGamePresenter::ShowStatistics() {
-  if (!statistics_) return;
-  const TRecordKey current{Dictionary.DictionaryName, State.Board.ColumnsCount, State.Board.RowsCount};
-  statistics_->ShowStatistics(records_.Records(), current, ThisGamePoints());
-}
-
-void TGamePresenter::FinishWhenNothingIsLeft() {
-  if (!records_.GameRunning() || State.LetterChangesCount > 0 || !coach_.LegalMoves() || *coach_.LegalMoves() > 0)
-    return;
-  // Only a game with a word in it counts; a board that never had a move stays open.
-  if (State.Score == 0) return;
-  records_.GameEnded(true);
-  ShowMessageText("No word can be put any more and no letter changes are left: the game is finished.");
-}
-
-// --- Coach ------------------------------------------------------------------------------
-
-bool TGamePresenter::Hint() {
-  TCommandScope command(*this);
-  if (!boardVisible_) return false;
-  const TCoach::THint hint = coach_.NextHint(State);
-  if (hint.Kind == TCoach::THintKind::Preparing) {
-    ShowMessageText(CoachPreparingText);
-    return false;
-  }
-  if (hint.Kind == TCoach::THintKind::NoLegalMove) {
-    ShowMessageText(NoLegalMoveText);
-    return false;
-  }
-  if (!LayOutMove(State, hint.Move)) return false;
-  Modified = true;
-  hintLaidOut_ = true;
-  records_.HintUsed();
-  AfterMove();
-  return true;
-}
-
-void TGamePresenter::CoachGraphReady() {
-  // Publishing recounts the position with the new graph.
-  TCommandScope command(*this);
 }
 
 }  // namespace vb

@@ -12,11 +12,6 @@
 namespace vb {
 
 namespace {
-TAlphabet Letters(const std::string& letters) {
-  TAlphabet alphabet{};
-  for (std::size_t i = 0; i < letters.size(); ++i) alphabet[i] = static_cast<unsigned char>(letters[i]);
-  return alphabet;
-}
 
 // Enough words that a build takes a while, so requests overlap it.
 std::vector<std::string> ManyWords(char first) {
@@ -37,8 +32,8 @@ TEST(BackgroundGraph, HandsOutOnlyTheLatestRequestsGraph) {
   background.SetReadyHandler([&ready] { ++ready; });
   EXPECT_EQ(background.Graph(), nullptr);
 
-  background.Request(ManyWords('B'), Letters("ABCDEFGHIJK"));
-  background.Request({"CAB", "BEAD"}, Letters("ABCDE"));
+  background.Request(ManyWords('B'), TLetterFold());
+  background.Request({"CAB", "BEAD"}, TLetterFold());
   EXPECT_TRUE(background.Preparing() || background.Graph() != nullptr);
   background.Wait();
   const auto graph = background.Graph();
@@ -52,9 +47,9 @@ TEST(BackgroundGraph, HandsOutOnlyTheLatestRequestsGraph) {
   EXPECT_GE(ready.load(), 1);
 
   // The same words again keep the graph; other words replace it.
-  background.Request({"CAB", "BEAD"}, Letters("ABCDE"));
+  background.Request({"CAB", "BEAD"}, TLetterFold());
   EXPECT_EQ(background.Graph(), graph);
-  background.Request({"CAB", "BEAD", "DAB"}, Letters("ABCDE"));
+  background.Request({"CAB", "BEAD", "DAB"}, TLetterFold());
   EXPECT_TRUE(background.WaitFor(60000));
   EXPECT_TRUE(background.Graph()->HasFold("DAB"));
 
@@ -68,7 +63,7 @@ TEST(BackgroundGraph, CanBeDestroyedWhileItBuilds) {
   test::FakePlatformScope platform;
   for (int round = 0; round < 3; ++round) {
     TBackgroundGraph background;
-    background.Request(ManyWords('C'), Letters("ABCDEFGHIJK"));
+    background.Request(ManyWords('C'), TLetterFold());
   }
 }
 
