@@ -19,7 +19,7 @@ target_compile_options(vorbelle_fuzz_core PUBLIC -fsanitize=fuzzer-no-link ${VB_
 target_link_options(vorbelle_fuzz_core PUBLIC ${VB_FUZZ_SANITIZERS})
 
 add_custom_target(fuzzers)
-foreach(name IniStore WordsList Dictionary GameFile OptionsFile InstallRecord Records)
+foreach(name IniStore WordsList Dictionary GameFile OptionsFile InstallRecord Records ViewSettings)
   string(TOLOWER ${name} corpus)
   set(target ${name}Fuzz)
   add_executable(${target} ${CMAKE_SOURCE_DIR}/tests/fuzz/${target}.cpp)

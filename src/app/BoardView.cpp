@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
+#include "core/presenter/BoardZoom.h"
 #include "ui/Dpi.h"
 #include "ui/Fonts.h"
 
 namespace vb {
 
-void TBoardView::ComputeCellSize(int areaWidth, int areaHeight) {
-  cellWidth_ = board_.ColumnsCount > 0 ? areaWidth / board_.ColumnsCount : 0;
-  cellHeight_ = board_.RowsCount > 0 ? areaHeight / board_.RowsCount : 0;
+void TBoardView::ComputeCellSize(int areaWidth, int areaHeight, int zoomPercent) {
+  cellWidth_ = ZoomedCellSize(board_.ColumnsCount > 0 ? areaWidth / board_.ColumnsCount : 0, zoomPercent);
+  cellHeight_ = ZoomedCellSize(board_.RowsCount > 0 ? areaHeight / board_.RowsCount : 0, zoomPercent);
   // Points of the 96-DPI cell height: the letter keeps its share of the cell at any DPI.
   fontPoints_ = ui::Unscale(cellHeight_) / 2;
   CreateLetterFont();
@@ -28,15 +29,15 @@ void TBoardView::CreateLetterFont() {
 std::optional<TCellPosition> TBoardView::CellAt(int x, int y) const {
   // Before the first cell, truncating division would still give cell 0.
   if (x < 0 || y < 0 || cellWidth_ <= 0 || cellHeight_ <= 0) return std::nullopt;
-  const int column = x / cellWidth_;
-  const int row = y / cellHeight_;
+  const int column = (x + scrollX_) / cellWidth_;
+  const int row = (y + scrollY_) / cellHeight_;
   if (column >= board_.ColumnsCount || row >= board_.RowsCount) return std::nullopt;
   return TCellPosition{column, row};
 }
 
 RECT TBoardView::CellRect(int column, int row) const {
-  const int left = column * cellWidth_;
-  const int top = row * cellHeight_;
+  const int left = column * cellWidth_ - scrollX_;
+  const int top = row * cellHeight_ - scrollY_;
   return RECT{left, top, left + cellWidth_, top + cellHeight_};
 }
 
@@ -114,8 +115,15 @@ void TBoardView::PaintCursor(HDC dc, const RECT& cell) const {
 }
 
 void TBoardView::PaintBoard(HDC dc) const {
+  RECT clip{};
+  const bool clipped = ::GetClipBox(dc, &clip) != ERROR && clip.right > clip.left;
   for (int row = 0; row < board_.RowsCount; ++row)
-    for (int column = 0; column < board_.ColumnsCount; ++column) PaintCell(dc, column, row);
+    for (int column = 0; column < board_.ColumnsCount; ++column) {
+      // A zoomed board has far more cells than the area shows.
+      RECT cell = CellRect(column, row), common{};
+      if (clipped && !::IntersectRect(&common, &cell, &clip)) continue;
+      PaintCell(dc, column, row);
+    }
 }
 
 }  // namespace vb

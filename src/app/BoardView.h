@@ -1,7 +1,8 @@
 #pragma once
-// The board as drawn on the paint area: cell geometry from the area's size and
-// the board size, painting of one cell or all, and the hit test that maps a
-// point back to a cell.
+// The board as drawn on the paint area: cell geometry from the area's size, the
+// board size and the zoom, painting of one cell or all, and the hit test that
+// maps a point back to a cell. Points and rectangles are in the area's client
+// coordinates; a zoomed board larger than the area is shifted by the scroll offset.
 #include <windows.h>
 
 #include <optional>
@@ -36,11 +37,18 @@ class TBoardView {
  public:
   explicit TBoardView(const TBoard& board) : board_(board) {}
 
-  // Cell size from the area's size (device pixels) and the board size; the
-  // letter font follows the cell height.
-  void ComputeCellSize(int areaWidth, int areaHeight);
+  // Cell size from the area's size (device pixels), the board size and the zoom
+  // (percent of the size that fits); the letter font follows the cell height.
+  void ComputeCellSize(int areaWidth, int areaHeight, int zoomPercent = 100);
   int CellWidth() const { return cellWidth_; }
   int CellHeight() const { return cellHeight_; }
+  // The whole board's size, and how far it is scrolled (content pixels left of
+  // and above the area's client origin).
+  int ContentWidth() const { return cellWidth_ * board_.ColumnsCount; }
+  int ContentHeight() const { return cellHeight_ * board_.RowsCount; }
+  void SetScrollOffset(int x, int y) { scrollX_ = x, scrollY_ = y; }
+  int ScrollX() const { return scrollX_; }
+  int ScrollY() const { return scrollY_; }
   // The letter size in points: half the cell height (in 96-DPI pixels).
   int FontPoints() const { return fontPoints_; }
   void SetFontName(const std::string& name);
@@ -63,7 +71,8 @@ class TBoardView {
   // Cells drawn in the highlight colours until the next call.
   void SetHighlight(std::vector<TCellPosition> cells) { highlighted_ = std::move(cells); }
   const std::vector<TCellPosition>& Highlighted() const { return highlighted_; }
-  // Rows outer, columns inner; the strip outside the cells is left alone.
+  // Rows outer, columns inner, the cells in the DC's clip box only; the strip
+  // outside the cells is left alone.
   void PaintBoard(HDC dc) const;
 
  private:
@@ -72,6 +81,8 @@ class TBoardView {
   const TBoard& board_;
   int cellWidth_ = 0;
   int cellHeight_ = 0;
+  int scrollX_ = 0;
+  int scrollY_ = 0;
   int fontPoints_ = 0;
   std::string fontName_ = "Tahoma";
   ui::FontHandle font_;

@@ -30,7 +30,7 @@ bool LastCallSucceeded() { return GlobalFunStat.Status <= StatusWarning; }
 // options and error log that a reinstallation keeps.
 bool IsNeverCopied(const std::string& relative) {
   for (const char* name : {kDistributionListName, kInstallRecordName, kOptionsFileName, kErrorLogName,
-                           kRecordsFileName, kDamagedRecordsFileName})
+                           kRecordsFileName, kDamagedRecordsFileName, kViewSettingsFileName})
     if (SameTextAscii(relative, name)) return true;
   return false;
 }

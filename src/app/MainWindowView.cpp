@@ -32,18 +32,13 @@ void TMainWindowView::Update(const TGameViewModel& model, const TViewChanges& ch
   if (AfterUpdate) AfterUpdate(changes);
 }
 
-void TMainWindowView::ComputeCellSize() {
-  ui::PaintBox& paint = controls_.BoardPaintBox;
-  if (!paint.Handle()) return;
-  boardView_.ComputeCellSize(paint.ClientWidth(), paint.ClientHeight());
-  paint.SetFont(boardView_.Font());
-  paint.Invalidate();
-}
+void TMainWindowView::ComputeCellSize() { viewport_.Layout(); }
 
 void TMainWindowView::ShowBoard(const TViewChanges& changes) {
   ui::PaintBox& paint = controls_.BoardPaintBox;
   if (changes.BoardVisible) paint.SetVisible(shown_.BoardVisible);
   if (changes.BoardSize) ComputeCellSize();
+  if (changes.Cursor && shown_.Cursor.Active) viewport_.ShowCell(shown_.Cursor.Column, shown_.Cursor.Row);
   if (changes.WholeBoard || changes.BoardVisible) {
     paint.Invalidate();
   } else {
@@ -61,6 +56,11 @@ void TMainWindowView::SetHighContrast(bool on) {
 void TMainWindowView::HighlightCells(std::vector<TCellPosition> cells) {
   std::vector<TCellPosition> repaint = boardView_.Highlighted();
   repaint.insert(repaint.end(), cells.begin(), cells.end());
+  // The turn's last cell, then its first: the whole word when it fits.
+  if (!cells.empty()) {
+    viewport_.ShowCell(cells.back().Column, cells.back().Row);
+    viewport_.ShowCell(cells.front().Column, cells.front().Row);
+  }
   boardView_.SetHighlight(std::move(cells));
   ui::PaintBox& paint = controls_.BoardPaintBox;
   if (!paint.Handle()) return;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/BoardView.h"
+#include "app/BoardViewport.h"
 #include "app/MainWindowControls.h"
 #include "core/presenter/CommandTable.h"
 #include "core/presenter/GameView.h"
@@ -33,7 +34,10 @@ class TMainWindowView : public TGameView {
   // Runs after each update has been shown (screen-reader events follow it).
   std::function<void(const TViewChanges& changes)> AfterUpdate;
   const TBoardView& Board() const { return boardView_; }
-  // Cell size and font from the paint area's size and the board size in play.
+  // The board's zoom and scrolling; the keyboard cursor is kept in view.
+  TBoardViewport& Viewport() { return viewport_; }
+  const TBoardViewport& Viewport() const { return viewport_; }
+  // Cell size and font from the paint area's size, the board size in play and the zoom.
   void ComputeCellSize();
   // Draws these cells highlighted (a turn picked in the move history); empty clears.
   void HighlightCells(std::vector<TCellPosition> cells);
@@ -53,6 +57,7 @@ class TMainWindowView : public TGameView {
   TChooseLetterForm* chooseLetterForm_ = nullptr;
   TGameViewModel shown_;
   TBoardView boardView_{shown_.Board};
+  TBoardViewport viewport_{controls_.BoardPaintBox, boardView_};
 };
 
 }  // namespace vb

@@ -157,7 +157,8 @@ bool IsGameOwnFile(const std::string& relative) {
   const std::string folder = GetPathPart(path), name = GetNamePart(path), extension = GetExtension(path);
   if (folder.empty())
     return SameTextAscii(name, kOptionsFileName) || SameTextAscii(name, kErrorLogName) ||
-           SameTextAscii(name, kRecordsFileName) || SameTextAscii(name, kDamagedRecordsFileName);
+           SameTextAscii(name, kRecordsFileName) || SameTextAscii(name, kDamagedRecordsFileName) ||
+           SameTextAscii(name, kViewSettingsFileName);
   if (SameTextAscii(folder, std::string(kGamesFolderName) + "\\")) return SameTextAscii(extension, ".vbg");
   if (SameTextAscii(folder, std::string(kDictionariesFolderName) + "\\"))
     return SameTextAscii(extension, ".vbd") || SameTextAscii(extension, ".txt");

@@ -49,6 +49,7 @@ TVorbelleForm::TVorbelleForm(const std::string& programFolder, TRandomPool* pool
       view_(*this, controls_, commands_, [this] { ApplyWindowLayout(); }),
       drag_(controls_, view_, game_),
       keyboard_(controls_, view_, game_, [this](TCommandId id) { RunCommand(id); }),
+      zoom_(view_, game_.ProgramFolder + kViewSettingsFileName),
       stockAccessible_(controls_, view_) {
   BuildCommandTable();
 }
@@ -95,6 +96,12 @@ void TVorbelleForm::BuildCommandTable() {
   commands_.Add({Id::NewStockLetters, "", 0, Mods::Any, "", false, [this] { game_.NewStockLetters(); },
                  [](const TGameViewModel& model) { return model.NewStockLettersEnabled; }});
   commands_.Add({Id::Hide, "", VK_SPACE, Mods::Any, "", false, [this] { controls_.HideButton.Click(); }, always});
+  commands_.Add({Id::ZoomIn, "Zoom in", VK_OEM_PLUS, Mods::CtrlOnly, "Ctrl+Plus", true, [this] { zoom_.ZoomIn(); },
+                 [this](const TGameViewModel& model) { return zoom_.CanZoomIn(model); }});
+  commands_.Add({Id::ZoomOut, "Zoom out", VK_OEM_MINUS, Mods::CtrlOnly, "Ctrl+Minus", false,
+                 [this] { zoom_.ZoomOut(); }, [this](const TGameViewModel& model) { return zoom_.CanZoomOut(model); }});
+  commands_.Add({Id::ZoomToFit, "Zoom to fit", '0', Mods::CtrlOnly, "Ctrl+0", false, [this] { zoom_.ZoomToFit(); },
+                 [this](const TGameViewModel& model) { return zoom_.CanZoomToFit(model); }});
 
   for (const TCommand& command : commands_.Rows()) {
     if (command.Caption.empty()) continue;
@@ -116,6 +123,7 @@ bool TVorbelleForm::Create() {
   ConnectControls();
   drag_.Connect();
   keyboard_.Connect();
+  zoom_.Connect(controls_.BoardPaintBox);
   view_.SetHighContrast(ui::HighContrastOn());
   stockAccessible_.Connect();
   view_.AfterUpdate = [this](const TViewChanges& changes) {
@@ -150,6 +158,10 @@ LRESULT TVorbelleForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   if (message == WM_SETTINGCHANGE || message == WM_SYSCOLORCHANGE) {
     view_.SetHighContrast(ui::HighContrastOn());
     return Form::HandleMessage(message, wParam, lParam);
+  }
+  if (message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL) {
+    zoom_.Wheel(message, wParam, lParam);
+    return 0;
   }
   if (message == WM_TIMER && wParam == kHighlightTimer) {
     ::KillTimer(Handle(), kHighlightTimer);
@@ -196,6 +208,7 @@ void TVorbelleForm::BeforeRun() {
   frame.Run([&] {
     game_.Commands().PrepareFilesAndOptions();
     if (frame.Adopt()) return;
+    zoom_.LoadSettings();
     ApplyWindowLayout();
     if (chooseLetterForm_) chooseLetterForm_->BuildLetterPanels();
   }, __LINE__);
@@ -253,6 +266,10 @@ void TVorbelleForm::FullScreenCheckBoxClick() {
 }
 
 void TVorbelleForm::FormKeyDown(WORD key, ShiftState shift) {
+  // The numeric keypad's plus, minus and 0 run what the main keys do.
+  if (key == VK_ADD) key = VK_OEM_PLUS;
+  if (key == VK_SUBTRACT) key = VK_OEM_MINUS;
+  if (key == VK_NUMPAD0) key = '0';
   const TCommand* command =
       commands_.ForKey(key, IsOnlyShiftElement(shift, CtrlKey), IsOnlyShiftElement(shift, AltKey));
   // While the board has the keyboard, letters and Space are typing, not commands.

@@ -15,6 +15,7 @@
 #include "app/MainWindowControls.h"
 #include "app/MainWindowView.h"
 #include "app/StockAccessible.h"
+#include "app/ZoomCommands.h"
 #include "core/presenter/CommandTable.h"
 #include "core/files/FileDialogSeam.h"
 #include "core/presenter/GamePresenter.h"
@@ -52,6 +53,7 @@ class TVorbelleForm : public ui::Form {
   ui::DragManager& Drag() { return drag_.Manager(); }
   TCellPosition DragSource() const { return drag_.Source(); }
   TBoardKeyboard& BoardKeyboard() { return keyboard_; }
+  TBoardViewport& BoardViewport() { return view_.Viewport(); }
 
   // The choose-letter dialog answers the game's letter changes (not owned).
   void SetChooseLetterForm(TChooseLetterForm* form);
@@ -103,6 +105,7 @@ class TVorbelleForm : public ui::Form {
   TMainWindowView view_;
   TLetterDrag drag_;
   TBoardKeyboard keyboard_;
+  TZoomCommands zoom_;
   TStockAccessible stockAccessible_;
   ui::PopupMenu workMenu_;
   std::unique_ptr<LetterChooser> letterChooser_;

@@ -31,6 +31,13 @@ LRESULT PaintBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (OnScroll && lParam == 0) {
+        OnScroll(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam));
+        return 0;
+      }
+      break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       if (OnFocusChange) OnFocusChange(message == WM_SETFOCUS);

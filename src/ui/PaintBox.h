@@ -25,6 +25,9 @@ class PaintBox : public PaintedControl {
   std::function<void(char character)> OnCharacter;
   std::function<void(bool focused)> OnFocusChange;
   void SetTabStop(bool on);
+  // The area's own scroll bars (set with SetScrollInfo): `bar` is SB_HORZ or
+  // SB_VERT, `request` the SB_ code of WM_HSCROLL / WM_VSCROLL.
+  std::function<void(int bar, WORD request)> OnScroll;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

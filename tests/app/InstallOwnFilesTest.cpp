@@ -110,6 +110,7 @@ TEST_F(Installer, UninstallKeepsTheUsersFilesAndSaysWhichFolderStayed) {
   WriteTextFile(target + "Errors.log", "log");
   WriteTextFile(target + "VorbelleStats.ini", "records");
   WriteTextFile(target + "VorbelleStats.bad", "damaged records");
+  WriteTextFile(target + "VorbelleSettings.ini", "view settings");
   ::CreateDirectoryA((target + "VorbelleGames").c_str(), nullptr);
   WriteTextFile(target + "VorbelleGames\\game.vbg", "game");
   WriteTextFile(target + "VorbelleGames\\game.vbg.vbtmp", "interrupted save");

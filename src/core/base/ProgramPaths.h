@@ -20,5 +20,7 @@ inline constexpr const char* kDictionariesFolderName = "VorbelleDictionaries";
 // The player's records, and the damaged records file kept aside.
 inline constexpr const char* kRecordsFileName = "VorbelleStats.ini";
 inline constexpr const char* kDamagedRecordsFileName = "VorbelleStats.bad";
+// How the window shows the game (the board's zoom).
+inline constexpr const char* kViewSettingsFileName = "VorbelleSettings.ini";
 
 }  // namespace vb

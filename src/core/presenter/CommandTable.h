@@ -28,6 +28,9 @@ enum class TCommandId {
   PutFlippedWord,
   NewStockLetters,
   Hide,
+  ZoomIn,
+  ZoomOut,
+  ZoomToFit,
 };
 
 // Which modifier keys may be down for the command's key.
