@@ -84,12 +84,12 @@ TEST_F(MainWindowTest, ControlsHaveTheLayoutBoundsCaptionsAndStartStates) {
 
 TEST_F(MainWindowTest, WorkMenuHasItsItemsSeparatorsAndShortcutTexts) {
   const auto& items = form->WorkMenu().Items();
-  ASSERT_EQ(items.size(), 16u);
+  ASSERT_EQ(items.size(), 20u);
   const char* captions[] = {"New game", "New numbered game...", "Load dictionary", "", "Load last game",
                             "Load game", "Save game", "", "Analyze words list", "Statistics", "Finish game", "",
-                            "Hint", "", "Undo", "Redo"};
+                            "Hint", "", "Undo", "Redo", "", "Zoom in", "Zoom out", "Zoom to fit"};
   const char* shortcuts[] = {"Ctrl+N", "", "D", "", "Ctrl+Z", "L", "S", "", "", "Ctrl+T", "", "", "Ctrl+H", "",
-                             "Alt+Backspace", "Ctrl+Y"};
+                             "Alt+Backspace", "Ctrl+Y", "", "Ctrl+Plus", "Ctrl+Minus", "Ctrl+0"};
   for (size_t i = 0; i < items.size(); ++i) {
     EXPECT_EQ(items[i].Caption, captions[i]) << i;
     EXPECT_EQ(items[i].ShortcutText, shortcuts[i]) << i;
