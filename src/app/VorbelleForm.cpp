@@ -270,6 +270,8 @@ void TVorbelleForm::FormKeyDown(WORD key, ShiftState shift) {
   if (key == VK_ADD) key = VK_OEM_PLUS;
   if (key == VK_SUBTRACT) key = VK_OEM_MINUS;
   if (key == VK_NUMPAD0) key = '0';
+  // Plus takes Shift on many layouts: Ctrl+Shift+Plus zooms in as well.
+  if (key == VK_OEM_PLUS) shift &= ~ShiftBit(ShiftKey);
   const TCommand* command =
       commands_.ForKey(key, IsOnlyShiftElement(shift, CtrlKey), IsOnlyShiftElement(shift, AltKey));
   // While the board has the keyboard, letters and Space are typing, not commands.

@@ -79,7 +79,11 @@ TEST_F(BoardZoomTest, CtrlPlusGrowsTheCellsAndShowsBarsAndCtrlZeroFitsAgainToThe
   EXPECT_EQ(form->BoardView().CellWidth(), fit * 150 / 100) << "the bars take room, not cell size";
   PressWithCtrl(VK_SUBTRACT);
   EXPECT_EQ(form->BoardViewport().Zoom(), 125);
-  for (int i = 0; i < 8; ++i) PressWithCtrl(VK_OEM_PLUS);
+  form->FormKeyDown(VK_OEM_PLUS, (1u << CtrlKey) | (1u << ShiftKey));  // plus as Shift+= types it
+  EXPECT_EQ(form->BoardViewport().Zoom(), 150);
+  form->FormKeyDown(VK_OEM_MINUS, (1u << CtrlKey) | (1u << AltKey));
+  EXPECT_EQ(form->BoardViewport().Zoom(), 150) << "Ctrl only";
+  for (int i = 0; i < 6; ++i) PressWithCtrl(VK_OEM_PLUS);
   EXPECT_EQ(form->BoardViewport().Zoom(), 400);
   EXPECT_FALSE(MenuEnabled("Zoom in"));
   EXPECT_TRUE(MenuEnabled("Zoom out"));
