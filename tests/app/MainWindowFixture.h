@@ -56,8 +56,8 @@ class MainWindowTest : public ::testing::Test {
   HWND Panel(int slot) { return form->Controls().StockLetterPanels[slot].Handle(); }
   HWND Board() { return form->Controls().BoardPaintBox.Handle(); }
   POINT CellCentre(int column, int row) {
-    const TBoardView& view = form->BoardView();
-    return {column * view.CellWidth() + view.CellWidth() / 2, row * view.CellHeight() + view.CellHeight() / 2};
+    const RECT cell = form->BoardView().CellRect(column, row);
+    return {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
   }
 
   // Press on a window, move over a point of another and release there.
@@ -86,9 +86,9 @@ class MainWindowTest : public ::testing::Test {
 
   // The painted colour just inside a cell's outline.
   COLORREF CellFill(int column, int row) {
-    const TBoardView& view = form->BoardView();
+    const RECT cell = form->BoardView().CellRect(column, row);
     HDC dc = ::GetDC(Board());
-    const COLORREF colour = ::GetPixel(dc, column * view.CellWidth() + 2, row * view.CellHeight() + 2);
+    const COLORREF colour = ::GetPixel(dc, cell.left + 2, cell.top + 2);
     ::ReleaseDC(Board(), dc);
     return colour;
   }
