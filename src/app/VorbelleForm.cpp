@@ -206,9 +206,9 @@ void TVorbelleForm::SetChooseLetterForm(TChooseLetterForm* form) {
 void TVorbelleForm::BeforeRun() {
   StatusFrame frame(VB_HERE, "TVorbelleForm::BeforeRun", "Failed to prepare the main window.");
   frame.Run([&] {
+    zoom_.LoadSettings();
     game_.Commands().PrepareFilesAndOptions();
     if (frame.Adopt()) return;
-    zoom_.LoadSettings();
     ApplyWindowLayout();
     if (chooseLetterForm_) chooseLetterForm_->BuildLetterPanels();
   }, __LINE__);
