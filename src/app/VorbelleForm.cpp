@@ -1,5 +1,7 @@
 #include "app/VorbelleForm.h"
 
+#include <algorithm>
+
 #include "app/ChooseLetterForm.h"
 #include "app/FileDialogs.h"
 #include "app/HelpViewer.h"
@@ -111,6 +113,7 @@ bool TVorbelleForm::Create() {
   if (created_) return true;
   if (!CreateForm(kProgramName, layout::ClientWidth, layout::ClientHeight, ui::FormBorder::Single)) return false;
   created_ = true;
+  SetDrivesLayoutDpi(true);
   SetFormFont(layout::FormFontName, layout::FormFontHeight);
   controls_.Create(*this);
   ConnectControls();
@@ -134,6 +137,7 @@ bool TVorbelleForm::Create() {
   // a finished graph as a message, so the game is only ever touched here.
   const HWND window = Handle();
   game_.SetCoachGraphReadyHandler([window] { ::PostMessageA(window, kCoachGraphReadyMessage, 0, 0); });
+  AdoptMonitorDpi();
   return true;
 }
 
@@ -269,6 +273,11 @@ bool TVorbelleForm::FormCloseQuery() {
 
 void TVorbelleForm::ApplyWindowLayout() {
   if (!Handle()) return;
+  PlaceWindow();
+  LayOutClient();
+}
+
+void TVorbelleForm::PlaceWindow() {
   TMainWindowControls& c = controls_;
   RECT workArea{};
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
@@ -286,7 +295,10 @@ void TVorbelleForm::ApplyWindowLayout() {
                                  ui::Scale(layout::MinimumWindowWidth), ui::Scale(layout::MinimumWindowHeight));
     SetDeviceBounds(placement.Left, placement.Top, placement.Width, placement.Height);
   }
-  // The board takes the rest of the client area.
+}
+
+void TVorbelleForm::LayOutClient() {
+  TMainWindowControls& c = controls_;
   const int margin = ui::Scale(layout::BoardMargin);
   const RECT group = c.BoardGroupBox.DeviceBounds();
   const int groupWidth = ClientWidth() - group.left - margin;
@@ -311,5 +323,20 @@ void TVorbelleForm::ApplyWindowLayout() {
   }
   c.HistoryGroupBox.SetVisible(historyFits);
 }
+
+void TVorbelleForm::PlaceAfterDpiChange(const RECT* suggested) {
+  if (!suggested || controls_.FullScreenCheckBox.Checked()) {
+    ApplyWindowLayout();
+    return;
+  }
+  // The system's rectangle keeps the window where the player moved it, in
+  // proportion; never below the minimum size.
+  const int width = std::max<int>(suggested->right - suggested->left, ui::Scale(layout::MinimumWindowWidth));
+  const int height = std::max<int>(suggested->bottom - suggested->top, ui::Scale(layout::MinimumWindowHeight));
+  SetDeviceBounds(suggested->left, suggested->top, width, height);
+  LayOutClient();
+}
+
+void TVorbelleForm::OnRescaled() { controls_.RescaleFonts(); }
 
 }  // namespace vb

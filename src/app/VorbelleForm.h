@@ -74,8 +74,11 @@ class TVorbelleForm : public ui::Form {
   void FormKeyDown(WORD key, ShiftState shift);
   bool FormCloseQuery();
 
-  // Layout and texts.
+  // Layout and texts: the window's place on the screen, then what is inside.
   void ApplyWindowLayout();
+  // The board takes the rest of the client area; the coach and the history
+  // the room under the word group.
+  void LayOutClient();
   void SetTitle(const std::string& name) { game_.SetTitle(name); }
 
  private:
@@ -95,6 +98,9 @@ class TVorbelleForm : public ui::Form {
   static constexpr UINT kHighlightMilliseconds = 1500;
   void ShowTurnOnBoard(int turn);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PlaceWindow();
+  void PlaceAfterDpiChange(const RECT* suggested) override;
+  void OnRescaled() override;
 
   std::unique_ptr<TFileDialogs> ownDialogs_;
   TGamePresenter game_;

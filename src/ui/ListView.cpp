@@ -14,10 +14,17 @@ bool ListView::Create(Window& parent, const Bounds& bounds, const std::vector<Co
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     column.fmt = columns[i].RightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
     column.cx = Scale(columns[i].Width);
+    columnWidths_.push_back(columns[i].Width);
     column.pszText = const_cast<char*>(columns[i].Caption.c_str());
     ::SendMessageA(Handle(), LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
   }
   return true;
+}
+
+void ListView::Rescale() {
+  Window::Rescale();
+  for (std::size_t i = 0; i < columnWidths_.size(); ++i)
+    ListView_SetColumnWidth(Handle(), static_cast<int>(i), Scale(columnWidths_[i]));
 }
 
 void ListView::SetRows(const std::vector<Row>& rows) {

@@ -34,11 +34,14 @@ class ListView : public Window {
   void SelectRow(int row);
 
   std::function<void(int row)> OnRowChosen;
+  // The columns keep their design widths at the new DPI.
+  void Rescale() override;
 
  protected:
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
  private:
+  std::vector<int> columnWidths_;  // design pixels
   std::vector<Row> rows_;
   bool filling_ = false;
 };

@@ -84,6 +84,8 @@ bool Window::CreateSystemControl(const char* systemClass, DWORD style, DWORD exS
                                 b.Height, parent.Handle(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
   if (!hwnd) return false;
   Attach(hwnd);
+  designBounds_ = bounds;
+  hasDesignBounds_ = true;
   subclassed_ = ::SetWindowSubclass(hwnd, &Window::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   SetFont(parent.Font());
   return true;
@@ -95,6 +97,8 @@ bool Window::CreateCustomControl(const char* className, DWORD style, DWORD exSty
   if (!CreateWindowObject(className, style | WS_CHILD, exStyle, "", b.Left, b.Top, b.Width, b.Height,
                           parent.Handle()))
     return false;
+  designBounds_ = bounds;
+  hasDesignBounds_ = true;
   SetFont(parent.Font());
   return true;
 }
@@ -175,8 +179,14 @@ LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 void Window::SetBounds(const Bounds& designBounds) {
+  designBounds_ = designBounds;
+  hasDesignBounds_ = true;
   const Bounds b = ScaleBounds(designBounds);
   SetDeviceBounds(b.Left, b.Top, b.Width, b.Height);
+}
+
+void Window::Rescale() {
+  if (hasDesignBounds_) SetBounds(designBounds_);
 }
 
 void Window::SetDeviceBounds(int left, int top, int width, int height) {
