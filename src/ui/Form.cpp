@@ -8,6 +8,8 @@ namespace vb::ui {
 namespace {
 // WM_DPICHANGED, which the headers of older systems lack.
 constexpr UINT kDpiChangedMessage = 0x02E0;
+// Posted by ShowModal so that OnShown runs inside the modal loop.
+constexpr UINT kShownMessage = WM_APP + 17;
 }  // namespace
 
 DWORD Form::StyleOf(FormBorder border) {
@@ -166,6 +168,7 @@ int Form::ShowModal(HWND owner) {
   if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
   ::ShowWindow(Handle(), SW_SHOWNORMAL);
   ::SetForegroundWindow(Handle());
+  ::PostMessageA(Handle(), kShownMessage, 0, 0);
   MSG message;
   while (modalResult_ == ModalNone) {
     const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
@@ -210,6 +213,14 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case kShownMessage:
+      if (OnShown) OnShown();
+      return 0;
+    case WM_ACTIVATE: {
+      const LRESULT result = DefaultHandling(message, wParam, lParam);
+      if (LOWORD(wParam) != WA_INACTIVE) OnActivated();
+      return result;
+    }
     case kDpiChangedMessage:
       OnDpiChanged(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;

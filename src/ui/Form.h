@@ -35,6 +35,9 @@ class Form : public Window {
   std::function<void(WORD key, ShiftState shift)> OnKeyDown;
   // Asked before the form closes (close box, Alt+F4, Close()); false keeps it open.
   std::function<bool()> OnCloseQuery;
+  // Runs once each time the form shows modally, inside its modal loop (tests
+  // answer a dialog from here).
+  std::function<void()> OnShown;
 
   // Creates the hidden form with a client area of design pixels.
   bool CreateForm(const std::string& caption, int designClientWidth, int designClientHeight, FormBorder border,
@@ -78,6 +81,8 @@ class Form : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // IDOK (Enter) and IDCANCEL (Escape) from dialog navigation.
   virtual void OnDialogKey(int id);
+  // The form came to the front: a dialog puts the focus on its first control here.
+  virtual void OnActivated() {}
   // After a DPI change: sizes and places the form (the default: its design
   // client size, at the suggested or the present top-left corner).
   virtual void PlaceAfterDpiChange(const RECT* suggested);
