@@ -20,6 +20,18 @@ BOOL CALLBACK AddTabStop(HWND window, LPARAM list) {
   return TRUE;
 }
 
+// Keys for the Work menu once its own loop runs: the first item, chosen.
+HWND menuOwner = nullptr;
+VOID CALLBACK ChooseFirstMenuItem(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  keys[VK_MENU] = 0;  // Alt let go
+  ::SetKeyboardState(keys);
+  ::PostMessageA(menuOwner, WM_KEYDOWN, VK_DOWN, 1);
+  ::PostMessageA(menuOwner, WM_KEYDOWN, VK_RETURN, 1);
+}
+
 class MainWindowAccessTest : public MainWindowTest {
  protected:
   void Press(WORD key, bool shift = false) {
@@ -208,6 +220,19 @@ TEST_F(MainWindowAccessTest, EnterPressesTheFocusedButtonOrCheckBox) {
   c.NewStockLettersButton.Focus();
   Press(VK_RETURN);
   EXPECT_NE(c.LetterChangesLabel.Text(), changes);
+}
+
+TEST_F(MainWindowAccessTest, AltWOpensTheWorkMenuWhoseItemsRunCommands) {
+  form->Controls().HelpButton.Focus();
+  menuOwner = form->Handle();
+  ::SetTimer(nullptr, 0, 200, &ChooseFirstMenuItem);
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  keys[VK_MENU] = 0x80;
+  ::SetKeyboardState(keys);
+  ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, 'W', 1 | (1 << 29));
+  ui::Application::ProcessPendingMessages();
+  EXPECT_TRUE(Game().BoardVisible()) << "New game ran from the menu";
 }
 
 }  // namespace
