@@ -1,5 +1,7 @@
 #include "app/MainWindowAccess.h"
 
+#include "ui/Gdi.h"
+
 namespace vb {
 
 void TMainWindowAccess::Connect() {
@@ -32,14 +34,13 @@ void TMainWindowAccess::PaintBoardFocus(HDC dc) {
   ::GetClientRect(controls_.BoardPaintBox.Handle(), &client);
   RECT frame{};
   if (!::IntersectRect(&frame, &cells, &client)) return;
-  // Inside the outer cells' outline, two lines wide; the colours make the dots
-  // black on white before they are inverted onto the cells.
-  ::SetTextColor(dc, RGB(0, 0, 0));
-  ::SetBkColor(dc, RGB(255, 255, 255));
-  for (int inset = 2; inset <= 3; ++inset) {
+  // Three pixels wide just inside the outer cells' outline, in the text colour
+  // the cursor frame uses too: it shows on every fill, in high contrast as well.
+  ui::BrushHandle brush(::CreateSolidBrush(::GetSysColor(COLOR_WINDOWTEXT)));
+  for (int inset = 2; inset <= 4; ++inset) {
     RECT line = frame;
     ::InflateRect(&line, -inset, -inset);
-    if (line.right > line.left && line.bottom > line.top) ::DrawFocusRect(dc, &line);
+    if (line.right > line.left && line.bottom > line.top) ::FrameRect(dc, &line, brush.get());
   }
 }
 

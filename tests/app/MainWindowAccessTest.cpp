@@ -53,6 +53,20 @@ class MainWindowAccessTest : public MainWindowTest {
     }
     return visited;
   }
+  // Pixels 4..39 of one line of a window, once it has painted.
+  static std::vector<COLORREF> Row(HWND window, int y) {
+    ::UpdateWindow(window);
+    std::vector<COLORREF> pixels;
+    HDC dc = ::GetDC(window);
+    for (int x = 4; x < 40; ++x) pixels.push_back(::GetPixel(dc, x, y));
+    ::ReleaseDC(window, dc);
+    return pixels;
+  }
+  static int Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+    int count = 0;
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) count += a[i] != b[i];
+    return count;
+  }
   static std::string NameOf(HWND window, long* children = nullptr) {
     IAccessible* object = nullptr;
     if (::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
@@ -184,29 +198,34 @@ TEST_F(MainWindowAccessTest, TheBoardKeepsTabWhileTypingAndShowsItsFocusWithout)
   c.AllowUnknownWordsCheckBox.Focus();
   Press(VK_TAB);
   ASSERT_EQ(::GetFocus(), Board());
-  ::UpdateWindow(Board());
-  // The focus frame: dotted along the top of the cells, inside their outline.
-  auto topLine = [this] {
-    std::vector<COLORREF> pixels;
-    HDC dc = ::GetDC(Board());
-    for (int x = 4; x < 40; ++x) pixels.push_back(::GetPixel(dc, x, 2));
-    ::ReleaseDC(Board(), dc);
-    return pixels;
-  };
-  const std::vector<COLORREF> focused = topLine();
+  // The focus frame: along the top of the cells, inside their outline.
+  const std::vector<COLORREF> focused = Row(Board(), 2);
   Press(VK_RETURN);  // the cursor starts in the middle, a frame of its own
   ASSERT_TRUE(Game().KeyboardCursor().Active);
-  ::UpdateWindow(Board());
-  const std::vector<COLORREF> typing = topLine();
-  int differ = 0;
-  for (std::size_t i = 0; i < focused.size(); ++i) differ += focused[i] != typing[i];
-  EXPECT_GE(differ, 10) << "the focus frame goes when the cursor comes";
+  const std::vector<COLORREF> typing = Row(Board(), 2);
+  EXPECT_GE(Differing(focused, typing), 10) << "the focus frame goes when the cursor comes";
 
   Press(VK_TAB);
   EXPECT_EQ(::GetFocus(), Board());
   EXPECT_TRUE(Game().KeyboardCursor().Down) << "Tab turns the typing direction";
   Press(VK_TAB, true);
   EXPECT_EQ(::GetFocus(), c.AllowUnknownWordsCheckBox.Handle()) << "Shift+Tab leaves the board";
+}
+
+TEST_F(MainWindowAccessTest, TheEmptyMovesListShowsItsFocus) {
+  StartGame();
+  form->ApplyWindowLayout();
+  ui::ListView& list = form->Controls().HistoryList;
+  ASSERT_EQ(list.RowCount(), 0);
+  RECT bottom{};
+  ::GetClientRect(list.Handle(), &bottom);
+  const std::vector<COLORREF> unfocused = Row(list.Handle(), bottom.bottom - 2);
+  form->Controls().AllowUnknownWordsCheckBox.Focus();
+  Press(VK_TAB);
+  ASSERT_EQ(::GetFocus(), list.Handle());
+  EXPECT_GE(Differing(Row(list.Handle(), bottom.bottom - 2), unfocused), 10);
+  Press(VK_TAB);
+  EXPECT_EQ(Differing(Row(list.Handle(), bottom.bottom - 2), unfocused), 0) << "and loses it";
 }
 
 TEST_F(MainWindowAccessTest, EnterPressesTheFocusedButtonOrCheckBox) {
