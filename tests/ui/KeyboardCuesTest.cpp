@@ -1,5 +1,5 @@
-// The focus and mnemonic cues through the program's message loop, against a
-// window that keeps its cue state as Windows does for a window the mouse started.
+// The focus and mnemonic cues through the message loop, against a window that
+// keeps its cue state as Windows does for a window the mouse started.
 #include <gtest/gtest.h>
 
 #include "ui/Application.h"
@@ -9,25 +9,19 @@
 namespace vb::ui {
 namespace {
 
-class CueKeepingForm : public Form {
- public:
+struct CueKeepingForm : Form {
   WORD State = UISF_HIDEFOCUS | UISF_HIDEACCEL;
-
- protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == WM_QUERYUISTATE) return State;
-    if (message == WM_CHANGEUISTATE && LOWORD(wParam) == UIS_CLEAR) {
-      State &= static_cast<WORD>(~HIWORD(wParam));
-      return 0;
-    }
-    return Form::HandleMessage(message, wParam, lParam);
+    if (message == WM_CHANGEUISTATE && LOWORD(wParam) == UIS_CLEAR) State &= static_cast<WORD>(~HIWORD(wParam));
+    return message == WM_CHANGEUISTATE ? 0 : Form::HandleMessage(message, wParam, lParam);
   }
 };
 
 TEST(KeyboardCuesTest, AKeyShowsTheFocusAndAltShowsTheUnderlines) {
   CueKeepingForm form;
-  ASSERT_TRUE(form.CreateForm("Cues", 200, 80, FormBorder::Single));
   Button button;
+  ASSERT_TRUE(form.CreateForm("Cues", 200, 80, FormBorder::Single));
   ASSERT_TRUE(button.Create(form, {10, 10, 80, 25}, "&Go"));
   form.Show(SW_SHOWNOACTIVATE);
   button.Focus();
