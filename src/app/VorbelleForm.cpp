@@ -51,7 +51,8 @@ TVorbelleForm::TVorbelleForm(const std::string& programFolder, TRandomPool* pool
       view_(*this, controls_, commands_, [this] { ApplyWindowLayout(); }),
       drag_(controls_, view_, game_),
       keyboard_(controls_, view_, game_, [this](TCommandId id) { RunCommand(id); }),
-      stockAccessible_(controls_, view_) {
+      stockAccessible_(controls_, view_),
+      access_(controls_, view_) {
   BuildCommandTable();
 }
 
@@ -121,7 +122,9 @@ bool TVorbelleForm::Create() {
   keyboard_.Connect();
   view_.SetHighContrast(ui::HighContrastOn());
   stockAccessible_.Connect();
+  access_.Connect();
   view_.AfterUpdate = [this](const TViewChanges& changes) {
+    access_.AfterUpdate(changes);
     stockAccessible_.NotifySlotsChanged(changes.Slots);
     keyboard_.NotifyCellsChanged(changes.Cells);
     if (changes.Cursor) keyboard_.NotifyCursorMoved();
@@ -180,7 +183,10 @@ void TVorbelleForm::ConnectControls() {
   c.PutWordButton.OnClick = [this] { RunCommand(TCommandId::PutWord); };
   c.PutFlippedWordButton.OnClick = [this] { RunCommand(TCommandId::PutFlippedWord); };
   c.NewStockLettersButton.OnClick = [this] { RunCommand(TCommandId::NewStockLetters); };
-  c.BoardPaintBox.OnPaint = [this](HDC dc) { view_.PaintBoard(dc); };
+  c.BoardPaintBox.OnPaint = [this](HDC dc) {
+    view_.PaintBoard(dc);
+    access_.PaintBoardFocus(dc);
+  };
   c.HistoryList.OnRowChosen = [this](int row) { ShowTurnOnBoard(row); };
 }
 

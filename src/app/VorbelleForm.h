@@ -12,6 +12,7 @@
 #include "app/BoardView.h"
 #include "app/GameNumberForm.h"
 #include "app/LetterDrag.h"
+#include "app/MainWindowAccess.h"
 #include "app/MainWindowControls.h"
 #include "app/MainWindowView.h"
 #include "app/StockAccessible.h"
@@ -110,6 +111,7 @@ class TVorbelleForm : public ui::Form {
   TLetterDrag drag_;
   TBoardKeyboard keyboard_;
   TStockAccessible stockAccessible_;
+  TMainWindowAccess access_;
   ui::PopupMenu workMenu_;
   std::unique_ptr<LetterChooser> letterChooser_;
   TGameNumberForm numberForm_;

@@ -2,6 +2,7 @@
 
 #include "platform/win32/ModalOwner.h"
 #include "ui/Application.h"
+#include "ui/KeyboardAccess.h"
 
 namespace vb::ui {
 
@@ -194,6 +195,7 @@ void Form::PreviewKey(WORD key, ShiftState shift) {
 }
 
 void Form::OnDialogKey(int id) {
+  if (id == IDOK && ClickFocusedButton(Handle())) return;
   if (id == IDCANCEL && modalRunning_) EndModal(ModalCancel);
 }
 

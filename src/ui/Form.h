@@ -79,7 +79,8 @@ class Form : public Window {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  // IDOK (Enter) and IDCANCEL (Escape) from dialog navigation.
+  // IDOK (Enter) and IDCANCEL (Escape) from dialog navigation. Here Enter
+  // presses the focused button or check box and Escape ends a modal form.
   virtual void OnDialogKey(int id);
   // The form came to the front: a dialog puts the focus on its first control here.
   virtual void OnActivated() {}

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "ui/AccessibleName.h"
 
 namespace vb::ui {
 
@@ -149,6 +150,8 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   try {
     if (messageFilter && messageFilter(hwnd, message, wParam, lParam)) return 0;
+    if (message == WM_GETOBJECT && !accessibleName_.empty())
+      if (const LRESULT answer = AnswerWithAccessibleName(hwnd, accessibleName_, wParam, lParam)) return answer;
     result = HandleMessage(message, wParam, lParam);
   } catch (const std::exception& e) {
     ReportEscapedException(e.what());
@@ -234,6 +237,11 @@ std::string Window::Text() const {
 void Window::Invalidate() { ::InvalidateRect(hwnd_, nullptr, TRUE); }
 
 void Window::Focus() { ::SetFocus(hwnd_); }
+
+void Window::SetAccessibleName(const std::string& name) {
+  accessibleName_ = name;
+  if (hwnd_) ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+}
 
 void Window::SetFont(HFONT font) {
   font_ = font;

@@ -73,6 +73,9 @@ class Window {
   std::string Text() const;
   void Invalidate();
   void Focus();
+  // The name screen readers read for the window, when its text or label gives a
+  // wrong one (see ui/AccessibleName.h); empty leaves the system's name.
+  void SetAccessibleName(const std::string& name);
 
   // The font of the window; controls created inside take their parent's font.
   // Not owned: the form that creates a font keeps it alive.
@@ -114,6 +117,7 @@ class Window {
   Bounds designBounds_;
   bool hasDesignBounds_ = false;
   bool subclassed_ = false;
+  std::string accessibleName_;
 };
 
 }  // namespace vb::ui
