@@ -33,13 +33,23 @@ void OpenDocument(const std::string& address) { OpenSite(address, "Failed to ope
 
 }  // namespace
 
+ui::FontHandle TAboutForm::CreateNameFont() {
+  return ui::CreateFontByHeight("Comic Sans MS", 48, ui::FontBold | ui::FontItalic);
+}
+
+void TAboutForm::OnRescaled() {
+  ui::FontHandle font = CreateNameFont();
+  ProgramNameLabel.SetFont(font.get());
+  nameFont_ = std::move(font);
+}
+
 bool TAboutForm::Create() {
   if (!CreateForm("About", kClientWidth, kClientHeight, ui::FormBorder::Dialog)) return false;
   SetFormFont("Arial", 12);
   ui::PanelStyle panelStyle;
   panelStyle.Outer = ui::Bevel::None;
   panelStyle.Inner = ui::Bevel::Lowered;
-  nameFont_ = ui::CreateFontByHeight("Comic Sans MS", 48, ui::FontBold | ui::FontItalic);
+  nameFont_ = CreateNameFont();
   const bool created =
       AboutPanel.Create(*this, kAboutPanel, "", panelStyle) &&
       ui::CreateCentredLabel(ProgramNameLabel, AboutPanel, kProgramNameLabel, "Name") &&

@@ -46,8 +46,10 @@ class TAboutForm : public ui::Form {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnRescaled() override;
 
  private:
+  static ui::FontHandle CreateNameFont();
   ui::FontHandle nameFont_;
 };
 

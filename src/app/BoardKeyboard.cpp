@@ -9,8 +9,12 @@ namespace vb {
 void TBoardKeyboard::Connect() {
   ui::PaintBox& board = controls_.BoardPaintBox;
   board.SetTabStop(true);
-  board.OnDialogCode = [](const MSG* message) -> UINT {
-    UINT code = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+  board.OnDialogCode = [this](const MSG* message) -> UINT {
+    UINT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    // Tab turns the typing direction while the cursor is on; otherwise, and
+    // with Shift always, Tab moves on to the next control like everywhere else.
+    const bool shiftTab = message && message->wParam == VK_TAB && ::GetKeyState(VK_SHIFT) < 0;
+    if (view_.Shown().Cursor.Active && !shiftTab) code |= DLGC_WANTTAB;
     // Enter and Escape are the board's own while it has the keyboard.
     if (message && message->message == WM_KEYDOWN && (message->wParam == VK_RETURN || message->wParam == VK_ESCAPE))
       code |= DLGC_WANTMESSAGE;

@@ -1,7 +1,8 @@
 #pragma once
 // Keyboard play on the board: a click on an empty cell, or Enter while the
 // board has the focus, puts the cursor there and gives the board the keyboard.
-// Arrows move the cursor, Tab switches between typing across and down, a
+// Arrows move the cursor, Tab switches between typing across and down (with no
+// cursor, and Shift+Tab always, it moves on to the other controls), a
 // letter takes a stock letter equal to it, Backspace takes the last one back,
 // Enter puts the word (Shift+Enter flipped) and Escape returns every loose
 // letter and gives the keyboard back to the window.

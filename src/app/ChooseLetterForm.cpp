@@ -18,9 +18,6 @@ bool TChooseLetterForm::Create() {
 void TChooseLetterForm::BuildLetterPanels() {
   if (tilesBuilt_) return;
   tilesBuilt_ = true;
-  const int width = (LettersPanel.ClientWidth() - ui::Scale(10)) / TileColumns;
-  const int height = (LettersPanel.ClientHeight() - ui::Scale(10)) / TileRows;
-  tileFont_ = ui::CreateFontByPoints("Tahoma", ui::Unscale(height) / 2, ui::FontBold);
   ui::PanelStyle style;
   style.Outer = ui::Bevel::None;
   style.Inner = ui::Bevel::None;
@@ -30,25 +27,44 @@ void TChooseLetterForm::BuildLetterPanels() {
       const int tile = row * TileColumns + column;
       ui::Panel& panel = Tiles[tile];
       panel.Create(LettersPanel, {}, "", style);
-      panel.SetDeviceBounds(ui::Scale(5) + column * width, ui::Scale(5) + row * height, width - ui::Scale(2),
-                            height - ui::Scale(2));
-      panel.SetFont(tileFont_.get());
       panel.OnMouseDown = [this, tile](const ui::MouseEvent&) { LetterPanelMouseDown(tile); };
     }
   }
+  PlaceTiles();
+  SetTileFont();
+}
+
+void TChooseLetterForm::PlaceTiles() {
+  const int width = (LettersPanel.ClientWidth() - ui::Scale(10)) / TileColumns;
+  const int height = (LettersPanel.ClientHeight() - ui::Scale(10)) / TileRows;
+  for (int row = 0; row < TileRows; ++row)
+    for (int column = 0; column < TileColumns; ++column)
+      Tiles[row * TileColumns + column].SetDeviceBounds(ui::Scale(5) + column * width, ui::Scale(5) + row * height,
+                                                        width - ui::Scale(2), height - ui::Scale(2));
+}
+
+void TChooseLetterForm::SetTileFont() {
+  const int height = (LettersPanel.ClientHeight() - ui::Scale(10)) / TileRows;
+  ui::FontHandle font = ui::CreateFontByPoints(tileFontName_, ui::Unscale(height) / 2, ui::FontBold);
+  for (ui::Panel& tile : Tiles) tile.SetFont(font.get());
+  // The tiles use the new font before the old one is deleted.
+  tileFont_ = std::move(font);
+}
+
+void TChooseLetterForm::OnRescaled() {
+  if (!tilesBuilt_) return;
+  PlaceTiles();
+  SetTileFont();
 }
 
 void TChooseLetterForm::SetLetters(const std::string& fontName, const TAlphabet& alphabet) {
   if (!tilesBuilt_) BuildLetterPanels();
-  const int height = (LettersPanel.ClientHeight() - ui::Scale(10)) / TileRows;
-  ui::FontHandle font = ui::CreateFontByPoints(fontName, ui::Unscale(height) / 2, ui::FontBold);
+  tileFontName_ = fontName;
+  SetTileFont();
   for (int tile = 0; tile < TilesCount; ++tile) {
     const unsigned char letter = alphabet[tile];
-    Tiles[tile].SetFont(font.get());
     Tiles[tile].SetText(letter ? std::string(1, static_cast<char>(letter)) : std::string());
   }
-  // The tiles use the new font before the old one is deleted.
-  tileFont_ = std::move(font);
 }
 
 unsigned char TChooseLetterForm::ChooseLetter(HWND owner) {

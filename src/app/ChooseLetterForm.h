@@ -38,8 +38,15 @@ class TChooseLetterForm : public ui::Form {
   ui::Button CancelButton;
   std::array<ui::Panel, TilesCount> Tiles;
 
+ protected:
+  void OnRescaled() override;
+
  private:
+  // The tiles fill the letters panel; their letters are half a tile high.
+  void PlaceTiles();
+  void SetTileFont();
   unsigned char chosenLetter_ = 0;
+  std::string tileFontName_ = "Tahoma";
   bool tilesBuilt_ = false;
   ui::FontHandle tileFont_;
 };

@@ -10,11 +10,6 @@
 
 namespace vb {
 
-namespace {
-// Posted by Dialog so that OnShown runs inside the modal loop.
-constexpr UINT kShownMessage = WM_APP + 17;
-}  // namespace
-
 TErrorForm::~TErrorForm() {
   if (registered_ && GetErrorDialog() == this) SetErrorDialog(nullptr);
 }
@@ -70,7 +65,6 @@ bool TErrorForm::Dialog(const std::string& caption, const std::string& failureTe
 
   int result = ui::ModalCancel;
   try {
-    ::PostMessageA(Handle(), kShownMessage, 0, 0);
     // The window the failure happened in (the About box, say), not always the main window.
     result = ShowModal(FindModalOwner());
   } catch (...) {
@@ -103,22 +97,8 @@ void TErrorForm::OnDialogKey(int id) {
   OkayButton.Click();
 }
 
-LRESULT TErrorForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case kShownMessage:
-      if (OnShown) OnShown();
-      return 0;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE && OkayButton.Handle()) {
-        const LRESULT result = Form::HandleMessage(message, wParam, lParam);
-        OkayButton.Focus();
-        return result;
-      }
-      break;
-    default:
-      break;
-  }
-  return Form::HandleMessage(message, wParam, lParam);
+void TErrorForm::OnActivated() {
+  if (OkayButton.Handle()) OkayButton.Focus();
 }
 
 }  // namespace vb

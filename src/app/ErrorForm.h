@@ -35,8 +35,6 @@ class TErrorForm : public ui::Form, public ErrorDialogSeam {
   void LogButtonClick();
   void HelpButtonClick();
 
-  // Runs once the dialog shows, inside its modal loop.
-  std::function<void()> OnShown;
   // Opens help at a context; by default the help viewer over the dialog.
   std::function<void(int context)> ShowHelp;
 
@@ -50,7 +48,7 @@ class TErrorForm : public ui::Form, public ErrorDialogSeam {
   ui::Label RecursionLabel;
 
  protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnActivated() override;
   // Enter presses the focused button (Okay when the memo has the focus).
   void OnDialogKey(int id) override;
 

@@ -10,9 +10,6 @@ namespace vb {
 
 namespace {
 
-// Posted by AskGameNumber so that OnShown runs inside the modal loop.
-constexpr UINT kShownMessage = WM_APP + 18;
-
 // Bounds in pixels at 96 DPI.
 constexpr ui::Bounds kExplanationLabel{10, 10, 300, 45};
 constexpr int kNumberLabelLeft = 10, kNumberLabelTop = 69;
@@ -48,7 +45,6 @@ std::optional<std::uint32_t> TGameNumberForm::AskGameNumber(std::uint32_t sugges
   const bool valid = suggested >= kMinGameNumber && suggested <= kMaxGameNumber;
   NumberEdit.SetText(valid ? std::to_string(suggested) : std::string());
   accepted_.reset();
-  ::PostMessageA(Handle(), kShownMessage, 0, 0);
   if (ShowModal(FindModalOwner()) != ui::ModalOk) return std::nullopt;
   return accepted_;
 }
@@ -75,23 +71,8 @@ void TGameNumberForm::OnDialogKey(int id) {
   OkButtonClick();
 }
 
-LRESULT TGameNumberForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case kShownMessage:
-      if (OnShown) OnShown();
-      return 0;
-    case WM_ACTIVATE:
-      // Each time the dialog comes up the number is selected, ready to be typed over.
-      if (LOWORD(wParam) != WA_INACTIVE && NumberEdit.Handle()) {
-        const LRESULT result = Form::HandleMessage(message, wParam, lParam);
-        FocusNumber();
-        return result;
-      }
-      break;
-    default:
-      break;
-  }
-  return Form::HandleMessage(message, wParam, lParam);
+void TGameNumberForm::OnActivated() {
+  if (NumberEdit.Handle()) FocusNumber();
 }
 
 }  // namespace vb

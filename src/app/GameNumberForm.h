@@ -33,8 +33,6 @@ class TGameNumberForm : public ui::Form, public TGameNumberAsker {
   // Accepts the typed number, or warns and keeps the dialog open.
   void OkButtonClick();
 
-  // Runs once the dialog shows, inside its modal loop (tests drive it from here).
-  std::function<void()> OnShown;
 
   ui::Label ExplanationLabel;
   ui::Label NumberLabel;
@@ -43,7 +41,8 @@ class TGameNumberForm : public ui::Form, public TGameNumberAsker {
   ui::Button CancelButton;
 
  protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Each time the dialog comes up the number is selected, ready to be typed over.
+  void OnActivated() override;
   // Enter is OK unless the Cancel button has the focus.
   void OnDialogKey(int id) override;
 

@@ -5,10 +5,6 @@
 
 namespace vb {
 
-namespace {
-constexpr UINT kShownMessage = WM_APP + 18;
-}
-
 bool THelpTopicList::Create(ui::Window& parent, const ui::Bounds& bounds) {
   return CreateSystemControl("LISTBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                              WS_EX_CLIENTEDGE, "", bounds, parent);
@@ -54,7 +50,6 @@ void THelpViewer::ShowTopics(const THelpFile& help, int context, HWND owner) {
   const int index = help.IndexOf(context);
   TopicList.Select(index >= 0 ? index : 0);
   ShowSelectedTopic();
-  ::PostMessageA(Handle(), kShownMessage, 0, 0);
   ShowModal(owner);
   help_ = nullptr;
 }
@@ -64,13 +59,8 @@ void THelpViewer::OnDialogKey(int id) {
   Form::OnDialogKey(id);
 }
 
-LRESULT THelpViewer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == kShownMessage) {
-    TopicList.Focus();
-    if (OnShown) OnShown();
-    return 0;
-  }
-  return Form::HandleMessage(message, wParam, lParam);
+void THelpViewer::OnActivated() {
+  if (TopicList.Handle()) TopicList.Focus();
 }
 
 bool ShowHelpTopic(int context, HWND owner) {

@@ -37,15 +37,13 @@ class THelpViewer : public ui::Form {
   // The title and text of the topic shown now.
   std::string ShownTitle() const { return shownTitle_; }
 
-  // Runs once the window shows, inside its modal loop.
-  std::function<void()> OnShown;
-
   THelpTopicList TopicList;
   ui::Memo TopicMemo;
   ui::Button CloseButton;
 
  protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Each time the viewer comes up the focus is on the topics.
+  void OnActivated() override;
   // Enter closes the window, as Escape does.
   void OnDialogKey(int id) override;
 

@@ -35,13 +35,23 @@ constexpr const char* kInstructions =
 
 }  // namespace
 
+ui::FontHandle TInstallForm::CreateMainPanelFont() {
+  return ui::CreateFontByHeight("Comic Sans MS", 30, ui::FontBold | ui::FontItalic);
+}
+
+void TInstallForm::OnRescaled() {
+  ui::FontHandle font = CreateMainPanelFont();
+  MainPanel.SetFont(font.get());
+  mainPanelFont_ = std::move(font);
+}
+
 bool TInstallForm::Create() {
   if (!CreateForm("Install", kClientWidth, kClientHeight, ui::FormBorder::Single)) return false;
   SetFormFont("Arial", 12);
   ui::PanelStyle panelStyle;
   panelStyle.Outer = ui::Bevel::None;
   panelStyle.Inner = ui::Bevel::Lowered;
-  mainPanelFont_ = ui::CreateFontByHeight("Comic Sans MS", 30, ui::FontBold | ui::FontItalic);
+  mainPanelFont_ = CreateMainPanelFont();
   const bool created = MainPanel.Create(*this, kMainPanel, "", panelStyle) &&
                        ui::CreateCentredLabel(DescriptionLabel, *this, kDescriptionLabel) &&
                        ui::CreateCentredLabel(VersionLabel, *this, kVersionLabel) &&

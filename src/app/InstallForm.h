@@ -40,8 +40,10 @@ class TInstallForm : public ui::Form {
 
  protected:
   void OnDialogKey(int id) override;
+  void OnRescaled() override;
 
  private:
+  static ui::FontHandle CreateMainPanelFont();
   ui::FontHandle mainPanelFont_;
   std::string programName_;
 };

@@ -146,7 +146,12 @@ int TMainWindowControls::StockSlotOf(const ui::Window& window) const {
 
 void TMainWindowControls::SetStockLetterFont(const std::string& fontName) {
   if (fontName.empty()) return;
-  ui::FontHandle font = ui::CreateFontByHeight(fontName, layout::StockLetterFontHeight, ui::FontBold);
+  stockLetterFontName_ = fontName;
+  RescaleFonts();
+}
+
+void TMainWindowControls::RescaleFonts() {
+  ui::FontHandle font = ui::CreateFontByHeight(stockLetterFontName_, layout::StockLetterFontHeight, ui::FontBold);
   for (ui::Panel& panel : StockLetterPanels) panel.SetFont(font.get());
   // The panels use the new font before the old one is deleted.
   stockLetterFont_ = std::move(font);

@@ -4,6 +4,7 @@
 // controls show comes from the game view.
 #include <array>
 
+#include "app/MainWindowLayout.h"
 #include "core/presenter/GameViewModel.h"
 #include "core/game/StockLetters.h"
 #include "ui/Button.h"
@@ -28,6 +29,8 @@ struct TMainWindowControls {
   int StockSlotOf(const ui::Window& window) const;
   // The letter font of the stock panels (the dictionary's).
   void SetStockLetterFont(const std::string& fontName);
+  // The stock letter font again at the layout DPI (after a DPI change).
+  void RescaleFonts();
 
   ui::Panel MenuPanel;
   ui::Button WorkButton, HelpButton, AboutButton, HideButton, CloseButton;
@@ -62,6 +65,7 @@ struct TMainWindowControls {
   void CreateCoach(ui::Form& form);
   void CreateBoard(ui::Form& form);
   ui::FontHandle stockLetterFont_;
+  std::string stockLetterFontName_ = layout::StockLetterFontName;
 };
 
 }  // namespace vb

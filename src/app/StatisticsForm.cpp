@@ -10,9 +10,6 @@ namespace vb {
 
 namespace {
 
-// Posted by ShowStatistics so that OnShown runs inside the modal loop.
-constexpr UINT kShownMessage = WM_APP + 18;
-
 // Bounds in pixels at 96 DPI.
 constexpr int kKeyLabelLeft = 10, kKeyLabelTop = 13;
 constexpr int kKeyComboLeft = 100, kKeyComboTop = 9, kKeyComboWidth = 300;
@@ -105,7 +102,6 @@ int TStatisticsForm::ShowStatistics(HWND owner) {
   int result = ui::ModalCancel;
   StatusFrame frame(VB_HERE, "TStatisticsForm::ShowStatistics", "Failed to show the statistics.");
   frame.Run([&] {
-    ::PostMessageA(Handle(), kShownMessage, 0, 0);
     result = ShowModal(owner);
   }, __LINE__);
   return result;
@@ -116,23 +112,8 @@ void TStatisticsForm::OnDialogKey(int id) {
   Form::OnDialogKey(id);
 }
 
-LRESULT TStatisticsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case kShownMessage:
-      if (OnShown) OnShown();
-      return 0;
-    case WM_ACTIVATE:
-      // Each time the window comes up the focus is on the Close button.
-      if (LOWORD(wParam) != WA_INACTIVE && CloseButton.Handle()) {
-        const LRESULT result = Form::HandleMessage(message, wParam, lParam);
-        CloseButton.Focus();
-        return result;
-      }
-      break;
-    default:
-      break;
-  }
-  return Form::HandleMessage(message, wParam, lParam);
+void TStatisticsForm::OnActivated() {
+  if (CloseButton.Handle()) CloseButton.Focus();
 }
 
 int ShowStatistics(HWND owner, const TRecords& records, const TRecordKey& current,

@@ -50,9 +50,6 @@ class TStatisticsForm : public ui::Form {
   const std::vector<TRecordKey>& Keys() const { return keys_; }
   std::size_t SelectedKey() const { return selected_; }
 
-  // Runs once the window shows, inside its modal loop (for tests).
-  std::function<void()> OnShown;
-
   ui::Label KeyLabel;
   ui::ComboBox KeyCombo;
   ui::GroupBox RecordsGroup;
@@ -65,7 +62,8 @@ class TStatisticsForm : public ui::Form {
   ui::Button CloseButton;
 
  protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Each time the window comes up the focus is on the Close button.
+  void OnActivated() override;
   // Enter closes the window like Escape.
   void OnDialogKey(int id) override;
 

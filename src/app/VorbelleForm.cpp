@@ -1,5 +1,7 @@
 #include "app/VorbelleForm.h"
 
+#include <algorithm>
+
 #include "app/ChooseLetterForm.h"
 #include "app/FileDialogs.h"
 #include "app/HelpViewer.h"
@@ -50,7 +52,8 @@ TVorbelleForm::TVorbelleForm(const std::string& programFolder, TRandomPool* pool
       drag_(controls_, view_, game_),
       keyboard_(controls_, view_, game_, [this](TCommandId id) { RunCommand(id); }),
       zoom_(view_, game_.ProgramFolder + kViewSettingsFileName),
-      stockAccessible_(controls_, view_) {
+      stockAccessible_(controls_, view_),
+      access_(controls_, view_) {
   BuildCommandTable();
 }
 
@@ -118,6 +121,7 @@ bool TVorbelleForm::Create() {
   if (created_) return true;
   if (!CreateForm(kProgramName, layout::ClientWidth, layout::ClientHeight, ui::FormBorder::Single)) return false;
   created_ = true;
+  SetDrivesLayoutDpi(true);
   SetFormFont(layout::FormFontName, layout::FormFontHeight);
   controls_.Create(*this);
   ConnectControls();
@@ -126,7 +130,9 @@ bool TVorbelleForm::Create() {
   zoom_.Connect(controls_.BoardPaintBox);
   view_.SetHighContrast(ui::HighContrastOn());
   stockAccessible_.Connect();
+  access_.Connect();
   view_.AfterUpdate = [this](const TViewChanges& changes) {
+    access_.AfterUpdate(changes);
     stockAccessible_.NotifySlotsChanged(changes.Slots);
     keyboard_.NotifyCellsChanged(changes.Cells);
     if (changes.Cursor) keyboard_.NotifyCursorMoved();
@@ -142,6 +148,7 @@ bool TVorbelleForm::Create() {
   // a finished graph as a message, so the game is only ever touched here.
   const HWND window = Handle();
   game_.SetCoachGraphReadyHandler([window] { ::PostMessageA(window, kCoachGraphReadyMessage, 0, 0); });
+  AdoptMonitorDpi();
   return true;
 }
 
@@ -188,7 +195,10 @@ void TVorbelleForm::ConnectControls() {
   c.PutWordButton.OnClick = [this] { RunCommand(TCommandId::PutWord); };
   c.PutFlippedWordButton.OnClick = [this] { RunCommand(TCommandId::PutFlippedWord); };
   c.NewStockLettersButton.OnClick = [this] { RunCommand(TCommandId::NewStockLetters); };
-  c.BoardPaintBox.OnPaint = [this](HDC dc) { view_.PaintBoard(dc); };
+  c.BoardPaintBox.OnPaint = [this](HDC dc) {
+    view_.PaintBoard(dc);
+    access_.PaintBoardFocus(dc);
+  };
   c.HistoryList.OnRowChosen = [this](int row) { ShowTurnOnBoard(row); };
 }
 
@@ -288,6 +298,11 @@ bool TVorbelleForm::FormCloseQuery() {
 
 void TVorbelleForm::ApplyWindowLayout() {
   if (!Handle()) return;
+  PlaceWindow();
+  LayOutClient();
+}
+
+void TVorbelleForm::PlaceWindow() {
   TMainWindowControls& c = controls_;
   RECT workArea{};
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
@@ -305,7 +320,10 @@ void TVorbelleForm::ApplyWindowLayout() {
                                  ui::Scale(layout::MinimumWindowWidth), ui::Scale(layout::MinimumWindowHeight));
     SetDeviceBounds(placement.Left, placement.Top, placement.Width, placement.Height);
   }
-  // The board takes the rest of the client area.
+}
+
+void TVorbelleForm::LayOutClient() {
+  TMainWindowControls& c = controls_;
   const int margin = ui::Scale(layout::BoardMargin);
   const RECT group = c.BoardGroupBox.DeviceBounds();
   const int groupWidth = ClientWidth() - group.left - margin;
@@ -330,5 +348,20 @@ void TVorbelleForm::ApplyWindowLayout() {
   }
   c.HistoryGroupBox.SetVisible(historyFits);
 }
+
+void TVorbelleForm::PlaceAfterDpiChange(const RECT* suggested) {
+  if (!suggested || controls_.FullScreenCheckBox.Checked()) {
+    ApplyWindowLayout();
+    return;
+  }
+  // The system's rectangle keeps the window where the player moved it, in
+  // proportion; never below the minimum size.
+  const int width = std::max<int>(suggested->right - suggested->left, ui::Scale(layout::MinimumWindowWidth));
+  const int height = std::max<int>(suggested->bottom - suggested->top, ui::Scale(layout::MinimumWindowHeight));
+  SetDeviceBounds(suggested->left, suggested->top, width, height);
+  LayOutClient();
+}
+
+void TVorbelleForm::OnRescaled() { controls_.RescaleFonts(); }
 
 }  // namespace vb

@@ -12,6 +12,7 @@
 #include "app/BoardView.h"
 #include "app/GameNumberForm.h"
 #include "app/LetterDrag.h"
+#include "app/MainWindowAccess.h"
 #include "app/MainWindowControls.h"
 #include "app/MainWindowView.h"
 #include "app/StockAccessible.h"
@@ -76,8 +77,11 @@ class TVorbelleForm : public ui::Form {
   void FormKeyDown(WORD key, ShiftState shift);
   bool FormCloseQuery();
 
-  // Layout and texts.
+  // Layout and texts: the window's place on the screen, then what is inside.
   void ApplyWindowLayout();
+  // The board takes the rest of the client area; the coach and the history
+  // the room under the word group.
+  void LayOutClient();
   void SetTitle(const std::string& name) { game_.SetTitle(name); }
 
  private:
@@ -97,6 +101,9 @@ class TVorbelleForm : public ui::Form {
   static constexpr UINT kHighlightMilliseconds = 1500;
   void ShowTurnOnBoard(int turn);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PlaceWindow();
+  void PlaceAfterDpiChange(const RECT* suggested) override;
+  void OnRescaled() override;
 
   std::unique_ptr<TFileDialogs> ownDialogs_;
   TGamePresenter game_;
@@ -107,6 +114,7 @@ class TVorbelleForm : public ui::Form {
   TBoardKeyboard keyboard_;
   TZoomCommands zoom_;
   TStockAccessible stockAccessible_;
+  TMainWindowAccess access_;
   ui::PopupMenu workMenu_;
   std::unique_ptr<LetterChooser> letterChooser_;
   TGameNumberForm numberForm_;

@@ -4,6 +4,7 @@
 
 #include "ui/DragManager.h"
 #include "ui/Form.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/Window.h"
 
 namespace vb::ui {
@@ -24,6 +25,7 @@ bool PreTranslate(MSG& message) {
   Form* form = dynamic_cast<Form*>(Window::FromHandle(root));
   if (!form) return false;
   if (IsKeyMessage(message.message)) {
+    ShowKeyboardCues(root, message.message);
     form->PreviewKey(static_cast<WORD>(message.wParam), CurrentKeyShiftState());
     // The preview may have closed or destroyed the form.
     if (!::IsWindow(root)) return true;

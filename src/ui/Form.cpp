@@ -2,8 +2,16 @@
 
 #include "platform/win32/ModalOwner.h"
 #include "ui/Application.h"
+#include "ui/KeyboardAccess.h"
 
 namespace vb::ui {
+
+namespace {
+// WM_DPICHANGED, which the headers of older systems lack.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+// Posted by ShowModal so that OnShown runs inside the modal loop.
+constexpr UINT kShownMessage = WM_APP + 17;
+}  // namespace
 
 DWORD Form::StyleOf(FormBorder border) {
   switch (border) {
@@ -20,6 +28,9 @@ DWORD Form::StyleOf(FormBorder border) {
 bool Form::CreateForm(const std::string& caption, int designClientWidth, int designClientHeight,
                       FormBorder border, HWND owner) {
   border_ = border;
+  designClientWidth_ = designClientWidth;
+  designClientHeight_ = designClientHeight;
+  laidOutDpi_ = ScreenDpi();
   const DWORD style = StyleOf(border);
   const DWORD exStyle = border == FormBorder::Dialog ? WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT
                                                      : WS_EX_CONTROLPARENT;
@@ -34,11 +45,80 @@ bool Form::CreateForm(const std::string& caption, int designClientWidth, int des
 }
 
 void Form::SetFormFont(const std::string& name, int designPixelHeight, unsigned style) {
+  fontName_ = name;
+  fontHeight_ = designPixelHeight;
+  fontStyle_ = style;
   font_ = CreateFontByHeight(name, designPixelHeight, style);
   SetFont(font_.get());
 }
 
+namespace {
+struct FontSwap {
+  HFONT Previous;
+  HFONT Next;
+};
+
+BOOL CALLBACK RescaleChild(HWND child, LPARAM data) {
+  const FontSwap& swap = *reinterpret_cast<const FontSwap*>(data);
+  if (Window* window = Window::FromHandle(child)) {
+    if (swap.Previous && window->Font() == swap.Previous) window->SetFont(swap.Next);
+    window->Rescale();
+  }
+  return TRUE;
+}
+}  // namespace
+
+bool Form::RescaleToLayoutDpi(const RECT* suggested) {
+  const int dpi = ScreenDpi();
+  if (!Handle() || dpi == laidOutDpi_) return false;
+  laidOutDpi_ = dpi;
+  // The controls still point at the old font until they have the new one.
+  FontHandle previous = std::move(font_);
+  if (!fontName_.empty()) {
+    font_ = CreateFontByHeight(fontName_, fontHeight_, fontStyle_);
+    SetFont(font_.get());
+  }
+  FontSwap swap{previous.get(), font_.get()};
+  // Every descendant, parents before their children.
+  ::EnumChildWindows(Handle(), &RescaleChild, reinterpret_cast<LPARAM>(&swap));
+  PlaceAfterDpiChange(suggested);
+  OnRescaled();
+  ::RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME);
+  return true;
+}
+
+void Form::AdoptMonitorDpi() {
+  if (LayoutDpiSet()) return;
+  const int dpi = DpiOfWindow(Handle());
+  if (dpi <= 0 || dpi == ScreenDpi()) return;
+  SetLayoutDpi(dpi);
+  RescaleToLayoutDpi();
+}
+
+void Form::PlaceAfterDpiChange(const RECT* suggested) {
+  const RECT frame = WindowRectForClient(Handle(), Scale(designClientWidth_), Scale(designClientHeight_));
+  RECT now{};
+  ::GetWindowRect(Handle(), &now);
+  const POINT corner = suggested ? POINT{suggested->left, suggested->top} : POINT{now.left, now.top};
+  ::SetWindowPos(Handle(), nullptr, corner.x, corner.y, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::OnDpiChanged(int dpi, const RECT* suggested) {
+  if (dpi <= 0) return;
+  if (drivesLayoutDpi_) {
+    SetLayoutDpi(dpi);
+    RescaleToLayoutDpi(suggested);
+    return;
+  }
+  // Any other form follows its own monitor while it is there; shown again, it
+  // takes the program's DPI.
+  LayoutDpiScope scope(dpi);
+  RescaleToLayoutDpi(suggested);
+}
+
 void Form::Show(int showCommand) {
+  RescaleToLayoutDpi();
   ::ShowWindow(Handle(), showCommand);
   ::UpdateWindow(Handle());
 }
@@ -83,11 +163,13 @@ int Form::ShowModal(HWND owner) {
   modalResult_ = ModalNone;
   // Owned by the caller's window for the time it is shown: stays in front of it.
   ::SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+  RescaleToLayoutDpi();
   CentreOn(owner);
   const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
   if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
   ::ShowWindow(Handle(), SW_SHOWNORMAL);
   ::SetForegroundWindow(Handle());
+  ::PostMessageA(Handle(), kShownMessage, 0, 0);
   MSG message;
   while (modalResult_ == ModalNone) {
     const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
@@ -113,6 +195,7 @@ void Form::PreviewKey(WORD key, ShiftState shift) {
 }
 
 void Form::OnDialogKey(int id) {
+  if (id == IDOK && ClickFocusedButton(Handle())) return;
   if (id == IDCANCEL && modalRunning_) EndModal(ModalCancel);
 }
 
@@ -132,6 +215,17 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case kShownMessage:
+      if (OnShown) OnShown();
+      return 0;
+    case WM_ACTIVATE: {
+      const LRESULT result = DefaultHandling(message, wParam, lParam);
+      if (LOWORD(wParam) != WA_INACTIVE) OnActivated();
+      return result;
+    }
+    case kDpiChangedMessage:
+      OnDpiChanged(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_DESTROY:
       if (quitOnDestroy_) ::PostQuitMessage(0);
       break;

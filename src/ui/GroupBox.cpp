@@ -5,7 +5,9 @@
 namespace vb::ui {
 
 bool GroupBox::Create(Window& parent, const Bounds& bounds, const std::string& caption) {
-  if (!CreateCustomControl("VorbelleGroupBox", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, bounds, parent))
+  // A container: dialog navigation (Tab, mnemonics) goes through to its controls.
+  if (!CreateCustomControl("VorbelleGroupBox", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT,
+                           bounds, parent))
     return false;
   SetText(caption);
   return true;

@@ -23,6 +23,11 @@ void Label::SetCaption(const std::string& text) {
   if (autoSize_) FitToText();
 }
 
+void Label::Rescale() {
+  Window::Rescale();
+  if (autoSize_) FitToText();
+}
+
 void Label::FitToText() {
   const std::string text = Text();
   WindowDC screen(nullptr);

@@ -17,6 +17,7 @@ class Label : public Window {
   // Sets the text and, for an auto-sized label, its size.
   void SetCaption(const std::string& text);
   bool AutoSize() const { return autoSize_; }
+  void Rescale() override;
 
  private:
   void FitToText();

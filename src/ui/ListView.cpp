@@ -14,10 +14,17 @@ bool ListView::Create(Window& parent, const Bounds& bounds, const std::vector<Co
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     column.fmt = columns[i].RightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
     column.cx = Scale(columns[i].Width);
+    columnWidths_.push_back(columns[i].Width);
     column.pszText = const_cast<char*>(columns[i].Caption.c_str());
     ::SendMessageA(Handle(), LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
   }
   return true;
+}
+
+void ListView::Rescale() {
+  Window::Rescale();
+  for (std::size_t i = 0; i < columnWidths_.size(); ++i)
+    ListView_SetColumnWidth(Handle(), static_cast<int>(i), Scale(columnWidths_[i]));
 }
 
 void ListView::SetRows(const std::vector<Row>& rows) {
@@ -65,11 +72,34 @@ void ListView::SelectRow(int row) {
   if (row >= 0) ListView_SetItemState(Handle(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
+void ListView::DrawFocusWithoutRow(HDC dc) const {
+  if (::GetFocus() != Handle() || ListView_GetNextItem(Handle(), -1, LVNI_FOCUSED) >= 0) return;
+  if (::SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) return;
+  RECT rows{};
+  ::GetClientRect(Handle(), &rows);
+  RECT header{};
+  if (::GetWindowRect(ListView_GetHeader(Handle()), &header)) rows.top += header.bottom - header.top;
+  ::InflateRect(&rows, -1, -1);
+  if (rows.bottom > rows.top) ::DrawFocusRect(dc, &rows);
+}
+
+LRESULT ListView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = DefaultHandling(message, wParam, lParam);
+  // The list repaints only its focused row, and there may be none.
+  if (message == WM_SETFOCUS || message == WM_KILLFOCUS) ::InvalidateRect(Handle(), nullptr, TRUE);
+  return result;
+}
+
 bool ListView::OnNotify(const NMHDR& header, LRESULT& result) {
   if (header.code == NM_CUSTOMDRAW) {
     auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header));
     if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-      result = CDRF_NOTIFYITEMDRAW;
+      result = CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+      return true;
+    }
+    if (draw.nmcd.dwDrawStage == CDDS_POSTPAINT) {
+      DrawFocusWithoutRow(draw.nmcd.hdc);
+      result = CDRF_DODEFAULT;
       return true;
     }
     if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {

@@ -2,7 +2,9 @@
 // A report-style list view: fixed columns, rows of texts, whole-row selection,
 // rows that can be shown greyed, and a callback when the player picks a row
 // (click or keyboard). The texts are replaced as a whole; the list keeps its
-// scroll position and shows the last row after rows were added.
+// scroll position and shows the last row after rows were added. With the focus
+// and no focused row (an empty list, say) it frames its rows' area, so the
+// focus always shows.
 #include <windows.h>
 
 #include <functional>
@@ -34,11 +36,16 @@ class ListView : public Window {
   void SelectRow(int row);
 
   std::function<void(int row)> OnRowChosen;
+  // The columns keep their design widths at the new DPI.
+  void Rescale() override;
 
  protected:
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void DrawFocusWithoutRow(HDC dc) const;
+  std::vector<int> columnWidths_;  // design pixels
   std::vector<Row> rows_;
   bool filling_ = false;
 };

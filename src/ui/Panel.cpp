@@ -20,8 +20,9 @@ void DrawBevel(HDC dc, RECT& rect, Bevel bevel, int width) {
 bool Panel::Create(Window& parent, const Bounds& bounds, const std::string& caption, const PanelStyle& style) {
   style_ = style;
   const DWORD frame = style.SingleBorder ? WS_BORDER : 0;
-  if (!CreateCustomControl("VorbellePanel", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | frame, 0, bounds,
-                           parent))
+  // A container: dialog navigation (Tab, mnemonics) goes through to its controls.
+  if (!CreateCustomControl("VorbellePanel", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | frame,
+                           WS_EX_CONTROLPARENT, bounds, parent))
     return false;
   SetText(caption);
   return true;

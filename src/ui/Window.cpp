@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "ui/AccessibleName.h"
 
 namespace vb::ui {
 
@@ -84,6 +85,8 @@ bool Window::CreateSystemControl(const char* systemClass, DWORD style, DWORD exS
                                 b.Height, parent.Handle(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
   if (!hwnd) return false;
   Attach(hwnd);
+  designBounds_ = bounds;
+  hasDesignBounds_ = true;
   subclassed_ = ::SetWindowSubclass(hwnd, &Window::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   SetFont(parent.Font());
   return true;
@@ -95,6 +98,8 @@ bool Window::CreateCustomControl(const char* className, DWORD style, DWORD exSty
   if (!CreateWindowObject(className, style | WS_CHILD, exStyle, "", b.Left, b.Top, b.Width, b.Height,
                           parent.Handle()))
     return false;
+  designBounds_ = bounds;
+  hasDesignBounds_ = true;
   SetFont(parent.Font());
   return true;
 }
@@ -145,6 +150,8 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   try {
     if (messageFilter && messageFilter(hwnd, message, wParam, lParam)) return 0;
+    if (message == WM_GETOBJECT && !accessibleName_.empty())
+      if (const LRESULT answer = AnswerWithAccessibleName(hwnd, accessibleName_, wParam, lParam)) return answer;
     result = HandleMessage(message, wParam, lParam);
   } catch (const std::exception& e) {
     ReportEscapedException(e.what());
@@ -175,8 +182,14 @@ LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 void Window::SetBounds(const Bounds& designBounds) {
+  designBounds_ = designBounds;
+  hasDesignBounds_ = true;
   const Bounds b = ScaleBounds(designBounds);
   SetDeviceBounds(b.Left, b.Top, b.Width, b.Height);
+}
+
+void Window::Rescale() {
+  if (hasDesignBounds_) SetBounds(designBounds_);
 }
 
 void Window::SetDeviceBounds(int left, int top, int width, int height) {
@@ -224,6 +237,11 @@ std::string Window::Text() const {
 void Window::Invalidate() { ::InvalidateRect(hwnd_, nullptr, TRUE); }
 
 void Window::Focus() { ::SetFocus(hwnd_); }
+
+void Window::SetAccessibleName(const std::string& name) {
+  accessibleName_ = name;
+  if (hwnd_) ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+}
 
 void Window::SetFont(HFONT font) {
   font_ = font;

@@ -52,10 +52,15 @@ class Window {
   using ExceptionHandler = void (*)(const std::string& message);
   static void SetExceptionHandler(ExceptionHandler handler);
 
-  // Bounds in design pixels within the parent (scaled to the DPI).
+  // Bounds in design pixels within the parent (scaled to the DPI); they are
+  // kept, so the window can be placed again at another DPI.
   void SetBounds(const Bounds& designBounds);
-  // Bounds in device pixels.
+  // Bounds in device pixels; the design bounds stay as they were, for the
+  // layout that computed these to start from after a DPI change.
   void SetDeviceBounds(int left, int top, int width, int height);
+  // After the DPI changed: back to the design bounds at the new DPI; controls
+  // that measure themselves measure again. The form's font is already set.
+  virtual void Rescale();
   RECT DeviceBounds() const;  // within the parent's client area (screen for top-level windows)
   int ClientWidth() const;
   int ClientHeight() const;
@@ -68,6 +73,9 @@ class Window {
   std::string Text() const;
   void Invalidate();
   void Focus();
+  // The name screen readers read for the window, when its text or label gives a
+  // wrong one (see ui/AccessibleName.h); empty leaves the system's name.
+  void SetAccessibleName(const std::string& name);
 
   // The font of the window; controls created inside take their parent's font.
   // Not owned: the form that creates a font keeps it alive.
@@ -106,7 +114,10 @@ class Window {
 
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
+  Bounds designBounds_;
+  bool hasDesignBounds_ = false;
   bool subclassed_ = false;
+  std::string accessibleName_;
 };
 
 }  // namespace vb::ui

@@ -18,10 +18,10 @@ namespace {
 class AboutWindow : public ::testing::Test {
  protected:
   AboutWindow() {
-    ui::SetDpiOverride(96);
+    ui::SetLayoutDpi(96);
     platform->FixedProgramPath = "C:\\Games\\Vorbelle\\Vorbelle.exe";
   }
-  ~AboutWindow() override { ui::SetDpiOverride(0); }
+  ~AboutWindow() override { ui::SetLayoutDpi(0); }
 
   // Clicks a button once the modal loop runs.
   void PostClick(ui::Button& button) {

@@ -127,7 +127,9 @@ TEST_F(BoardKeyboardTest, AnAccessibilityClientReadsEveryCellAndTheCursor) {
   for (long child = 1; child <= count; ++child) {
     const std::string text = NameOf(board, child);
     names.insert(text);
-    if (child == 2 * 15 + 4 + 1) EXPECT_EQ(text, "Row 3, column 5, C, loose");
+    if (child == 2 * 15 + 4 + 1) {
+      EXPECT_EQ(text, "Row 3, column 5, C, loose");
+    }
   }
   EXPECT_EQ(names.size(), 225u);
   VARIANT focused;

@@ -18,10 +18,10 @@ const std::string kReport = "\r\nRAISE CONTEXT\r\n* Status: Error";
 class ErrorFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ui::SetDpiOverride(96);
+    ui::SetLayoutDpi(96);
     ASSERT_TRUE(form.Create());
   }
-  void TearDown() override { ui::SetDpiOverride(0); }
+  void TearDown() override { ui::SetLayoutDpi(0); }
 
   // Shows the dialog and, once it shows, runs `whileShown`.
   bool Show(const std::string& failureText, std::function<void()> whileShown, bool* noErrors = nullptr) {

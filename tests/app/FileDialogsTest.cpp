@@ -41,7 +41,7 @@ void CALLBACK ReadAndCancel(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST(FileDialogsWin32, TheGameDialogsShowThePatternOrTheLastGameAndBelongToTheWindow) {
-  ui::SetDpiOverride(96);
+  ui::SetLayoutDpi(96);
   ui::Form main;
   ASSERT_TRUE(main.CreateForm("Main", 300, 200, ui::FormBorder::Single));
   main.Show();
@@ -58,7 +58,7 @@ TEST(FileDialogsWin32, TheGameDialogsShowThePatternOrTheLastGameAndBelongToTheWi
     EXPECT_EQ(seen.Name, name);
     EXPECT_EQ(seen.Owner, main.Handle());
   }
-  ui::SetDpiOverride(0);
+  ui::SetLayoutDpi(0);
 }
 
 }  // namespace

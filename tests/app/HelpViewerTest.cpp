@@ -11,7 +11,7 @@ namespace vb {
 namespace {
 
 TEST(HelpViewerTest, OpensAtTheContextsTopicAndFollowsTheTopicList) {
-  ui::SetDpiOverride(96);
+  ui::SetLayoutDpi(96);
   test::FakePlatformScope platform;
   THelpFile help;
   ASSERT_TRUE(help.Load(test::SourceFolder() + "data\\Help.hlp"));
@@ -43,7 +43,7 @@ TEST(HelpViewerTest, OpensAtTheContextsTopicAndFollowsTheTopicList) {
   EXPECT_EQ(shown, "How to play");
   viewer.OnShown = [&] { ::PostMessageA(viewer.TopicList.Handle(), WM_KEYDOWN, VK_RETURN, 0); };
   viewer.ShowTopics(help, 100, nullptr);  // returns: Enter closes too
-  ui::SetDpiOverride(0);
+  ui::SetLayoutDpi(0);
 }
 
 TEST(HelpViewerTest, AMissingHelpFileGivesAWarningNamingIt) {

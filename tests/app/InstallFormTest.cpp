@@ -35,14 +35,14 @@ class FixedFolders : public InstallerSystem {
 class InstallWindow : public ::testing::Test {
  protected:
   InstallWindow() {
-    ui::SetDpiOverride(96);
+    ui::SetLayoutDpi(96);
     SetInstallerSystem(&folders);
     dist = folder.Path();
     platform->FixedProgramPath = dist + "Install.exe";
   }
   ~InstallWindow() override {
     SetInstallerSystem(nullptr);
-    ui::SetDpiOverride(0);
+    ui::SetLayoutDpi(0);
     HandleWaitingMessages();
   }
 

@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, TitleAndDictionaryNames) {
 }
 
 TEST(MainWindowDpiTest, EveryBoundAndTheStockFontScaleAt144Dpi) {
-  ui::SetDpiOverride(144);
+  ui::SetLayoutDpi(144);
   {
     FakePlatformScope platform;
     ScriptedFileDialogs dialogs;
@@ -162,14 +162,14 @@ TEST(MainWindowDpiTest, EveryBoundAndTheStockFontScaleAt144Dpi) {
                  sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -41);  // 27 pixels at 96 DPI
   }
-  ui::SetDpiOverride(0);
+  ui::SetLayoutDpi(0);
 }
 
 // At every common DPI the design bounds scale, and no two controls that share
 // a parent overlap (touching edges are fine).
 TEST(MainWindowDpiTest, AtEveryCommonDpiTheBoundsScaleAndNothingOverlaps) {
   for (const int dpi : {96, 120, 144, 192}) {
-    ui::SetDpiOverride(dpi);
+    ui::SetLayoutDpi(dpi);
     {
       FakePlatformScope platform;
       ScriptedFileDialogs dialogs;
@@ -204,7 +204,7 @@ TEST(MainWindowDpiTest, AtEveryCommonDpiTheBoundsScaleAndNothingOverlaps) {
           }
       }
     }
-    ui::SetDpiOverride(0);
+    ui::SetLayoutDpi(0);
   }
 }
 

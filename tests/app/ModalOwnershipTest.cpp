@@ -73,14 +73,14 @@ BoxSeen ShowAnsweredBox(Win32Platform& platform) {
 class ModalOwnershipTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ui::SetDpiOverride(96);
+    ui::SetLayoutDpi(96);
     ASSERT_TRUE(main.CreateForm("Main", 300, 200, ui::FormBorder::Single));
     ASSERT_TRUE(about.CreateForm("About", 200, 100, ui::FormBorder::Dialog));
     main.Show();
     ::SetForegroundWindow(main.Handle());
     ::SetActiveWindow(main.Handle());
   }
-  void TearDown() override { ui::SetDpiOverride(0); }
+  void TearDown() override { ui::SetLayoutDpi(0); }
 
   Win32Platform platform;
   ui::Form main;

@@ -44,10 +44,10 @@ const std::vector<TTurnPoints> kThisGame{{12, 30}, {30, 30}, {8, std::nullopt}, 
 class StatisticsWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    ui::SetDpiOverride(96);
+    ui::SetLayoutDpi(96);
     ASSERT_TRUE(form.Create());
   }
-  void TearDown() override { ui::SetDpiOverride(0); }
+  void TearDown() override { ui::SetLayoutDpi(0); }
 
   std::vector<std::string> Values() const {
     std::vector<std::string> values;

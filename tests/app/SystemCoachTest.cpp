@@ -139,5 +139,21 @@ TEST(SystemUndoTest, UndoAndRedoInTheRealProgramSaveExactlyTheGamesBeforeAndAfte
   EXPECT_EQ(test::ReadTextFile(folder + "reloaded.vbg"), after);
 }
 
+// On a screen of 144 DPI the real program lays its window out at one and a
+// half times the design: a click where the Columns box lies at that scale
+// picks the board width of the next game.
+TEST(SystemDpiTest, AtOneHundredFortyFourDpiTheColumnsBoxLiesAtOneAndAHalfTimesItsPlace) {
+  if (test::ProgramPath().empty()) GTEST_SKIP() << "no program to start";
+  if (!test::Exists("Z:\\usr\\bin\\xdotool") || !test::Exists("Z:\\bin\\bash")) GTEST_SKIP() << "xdotool or bash missing";
+  const std::string out = test::ProgramFolder() + "/system-dpi";
+  ::DeleteFileA((test::WindowsForm(out) + "\\dpi.vbg").c_str());
+  const std::string verdict = test::RunSystemScript("system-dpi.sh", {out}, 400);
+  ASSERT_FALSE(verdict.empty()) << "the system test gave no verdict";
+  ASSERT_EQ(verdict.substr(0, 4), "PASS") << verdict;
+  const TGameState saved = ReadGameFile(test::WindowsForm(out) + "\\dpi.vbg");
+  EXPECT_EQ(saved.Board.ColumnsCount, 20);
+  EXPECT_EQ(saved.Board.RowsCount, 15);
+}
+
 }  // namespace
 }  // namespace vb

@@ -16,8 +16,8 @@ namespace {
 
 class DpiScope {
  public:
-  explicit DpiScope(int dpi) { SetDpiOverride(dpi); }
-  ~DpiScope() { SetDpiOverride(0); }
+  explicit DpiScope(int dpi) { SetLayoutDpi(dpi); }
+  ~DpiScope() { SetLayoutDpi(0); }
 };
 
 RECT ClientRectOf(HWND hwnd) {
