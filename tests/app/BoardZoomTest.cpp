@@ -195,5 +195,27 @@ TEST_F(BoardZoomTest, ADamagedFileStartsAtTheFitAndOneThatCannotBeReadIsLeftAlon
   ::RemoveDirectoryA(SettingsPath().c_str());
 }
 
+// A move to a monitor of another DPI keeps the zoom: the cells grow with the
+// DPI and the bars stay; moving back gives the cells they had.
+TEST_F(BoardZoomTest, ADpiChangeKeepsTheZoom) {
+  StartGame();
+  form->LayOutClient();
+  for (int press = 0; press < 3; ++press) PressWithCtrl(VK_OEM_PLUS);
+  ASSERT_EQ(form->BoardViewport().Zoom(), 200);
+  const int zoomedCell = form->BoardView().CellWidth();
+  RECT place{};
+  ::GetWindowRect(form->Handle(), &place);
+  const RECT larger{place.left, place.top, place.left + 3 * (place.right - place.left) / 2,
+                    place.top + 3 * (place.bottom - place.top) / 2};
+  constexpr UINT kDpiChanged = 0x02E0;
+  ::SendMessageA(form->Handle(), kDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&larger));
+  EXPECT_EQ(form->BoardViewport().Zoom(), 200);
+  EXPECT_NEAR(form->BoardView().CellWidth(), 3 * zoomedCell / 2, 2);
+  EXPECT_TRUE(HasBars());
+  ::SendMessageA(form->Handle(), kDpiChanged, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&place));
+  EXPECT_EQ(form->BoardView().CellWidth(), zoomedCell);
+  ui::SetLayoutDpi(0);
+}
+
 }  // namespace
 }  // namespace vb::test
