@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/presenter/BoardZoom.h"
+#include "ui/Dpi.h"
 
 namespace vb {
 
@@ -133,6 +134,30 @@ void TBoardViewport::ScrollByWheel(int bar, int delta) {
   } else {
     ScrollTo(board_.ScrollX(), board_.ScrollY() - notches * board_.CellHeight());
   }
+}
+
+POINT TBoardViewport::EdgeDirection(POINT point) const {
+  const auto direction = [](int at, int view, int cell, int scroll, int content) {
+    const int margin = std::max(cell / 2, ui::Scale(12));
+    if (at < margin && scroll > 0) return -1;
+    if (at >= view - margin && scroll + view < content) return 1;
+    return 0;
+  };
+  return POINT{direction(point.x, ViewWidth(), board_.CellWidth(), board_.ScrollX(), board_.ContentWidth()),
+               direction(point.y, ViewHeight(), board_.CellHeight(), board_.ScrollY(), board_.ContentHeight())};
+}
+
+bool TBoardViewport::CanScrollTowards(POINT point) const {
+  const POINT direction = EdgeDirection(point);
+  return direction.x != 0 || direction.y != 0;
+}
+
+bool TBoardViewport::ScrollTowards(POINT point) {
+  const POINT direction = EdgeDirection(point);
+  if (direction.x == 0 && direction.y == 0) return false;
+  const int x = board_.ScrollX(), y = board_.ScrollY();
+  ScrollTo(x + direction.x * board_.CellWidth(), y + direction.y * board_.CellHeight());
+  return board_.ScrollX() != x || board_.ScrollY() != y;
 }
 
 void TBoardViewport::ShowCell(int column, int row) {

@@ -33,11 +33,18 @@ class TBoardViewport {
   void ScrollByWheel(int bar, int delta);
   // Scrolls as little as needed to show the cell.
   void ShowCell(int column, int row);
+  // A point within a margin of an edge the board can still scroll towards
+  // (half a cell, at least 12 design pixels): a drag there scrolls it.
+  bool CanScrollTowards(POINT point) const;
+  // One cell towards every such edge; false when nothing moved.
+  bool ScrollTowards(POINT point);
 
  private:
   int ViewWidth() const { return paint_.ClientWidth(); }
   int ViewHeight() const { return paint_.ClientHeight(); }
   void UpdateBars();
+  // -1, 0 or 1 cells on each axis that a point near an edge asks for.
+  POINT EdgeDirection(POINT point) const;
 
   ui::PaintBox& paint_;
   TBoardView& board_;

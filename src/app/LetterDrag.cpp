@@ -97,6 +97,7 @@ void TLetterDrag::BoardPaintBoxMouseMove(const ui::MouseEvent& event) {
 }
 
 bool TLetterDrag::BoardPaintBoxDragOver(int x, int y, ui::Window& source) {
+  if (OnBoardDraggedOver) OnBoardDraggedOver(x, y);
   const std::optional<TCellPosition> cell = view_.Board().CellAt(x, y);
   if (!cell) return false;
   const int sourceSlot = controls_.StockSlotOf(source);

@@ -21,6 +21,8 @@ class TLetterDrag {
   ui::DragManager& Manager() { return drag_; }
   // A left click on an empty cell (keyboard play starts there).
   std::function<void(int column, int row)> OnEmptyCellClicked;
+  // A drag is over this point of the board (it may scroll a zoomed board).
+  std::function<void(int x, int y)> OnBoardDraggedOver;
   // The board cell a drag from the board started on ((-1, -1) otherwise).
   TCellPosition Source() const { return source_; }
 

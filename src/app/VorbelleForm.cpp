@@ -50,6 +50,7 @@ TVorbelleForm::TVorbelleForm(const std::string& programFolder, TRandomPool* pool
     : game_(programFolder, pool, &DialogsOrSystem(dialogs, ownDialogs_)),
       view_(*this, controls_, commands_, [this] { ApplyWindowLayout(); }),
       drag_(controls_, view_, game_),
+      autoScroll_(view_.Viewport(), drag_.Manager()),
       keyboard_(controls_, view_, game_, [this](TCommandId id) { RunCommand(id); }),
       zoom_(view_, game_.ProgramFolder + kViewSettingsFileName),
       stockAccessible_(controls_, view_),
@@ -138,6 +139,8 @@ bool TVorbelleForm::Create() {
     if (changes.Cursor) keyboard_.NotifyCursorMoved();
   };
   drag_.OnEmptyCellClicked = [this](int column, int row) { keyboard_.TakeKeyboardAt(column, row); };
+  autoScroll_.Connect(Handle());
+  drag_.OnBoardDraggedOver = [this](int x, int y) { autoScroll_.DraggedOver(POINT{x, y}); };
   OnKeyDown = [this](WORD key, ShiftState shift) { FormKeyDown(key, shift); };
   OnCloseQuery = [this] { return FormCloseQuery(); };
   game_.SetView(&view_);
@@ -168,6 +171,10 @@ LRESULT TVorbelleForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   }
   if (message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL) {
     zoom_.Wheel(message, wParam, lParam);
+    return 0;
+  }
+  if (message == WM_TIMER && wParam == TDragAutoScroll::kTimer) {
+    autoScroll_.Step();
     return 0;
   }
   if (message == WM_TIMER && wParam == kHighlightTimer) {

@@ -10,6 +10,7 @@
 
 #include "app/BoardKeyboard.h"
 #include "app/BoardView.h"
+#include "app/DragAutoScroll.h"
 #include "app/GameNumberForm.h"
 #include "app/LetterDrag.h"
 #include "app/MainWindowAccess.h"
@@ -54,6 +55,7 @@ class TVorbelleForm : public ui::Form {
   ui::DragManager& Drag() { return drag_.Manager(); }
   TCellPosition DragSource() const { return drag_.Source(); }
   TBoardKeyboard& BoardKeyboard() { return keyboard_; }
+  TDragAutoScroll& DragAutoScroll() { return autoScroll_; }
   TBoardViewport& BoardViewport() { return view_.Viewport(); }
 
   // The choose-letter dialog answers the game's letter changes (not owned).
@@ -111,6 +113,7 @@ class TVorbelleForm : public ui::Form {
   TCommandTable commands_;
   TMainWindowView view_;
   TLetterDrag drag_;
+  TDragAutoScroll autoScroll_;
   TBoardKeyboard keyboard_;
   TZoomCommands zoom_;
   TStockAccessible stockAccessible_;

@@ -217,5 +217,30 @@ TEST_F(BoardZoomTest, ADpiChangeKeepsTheZoom) {
   ui::SetLayoutDpi(0);
 }
 
+// A letter held near the bottom edge of a zoomed board scrolls it down a cell
+// each step, and lands on the cell under it; once dropped, nothing scrolls.
+TEST_F(BoardZoomTest, ADragNearAnEdgeScrollsTheZoomedBoard) {
+  StartGame();
+  for (int press = 0; press < 3; ++press) PressWithCtrl(VK_OEM_PLUS);
+  const TBoardView& view = form->BoardView();
+  // Zoomed around the centre: there is room to scroll down.
+  const int scrollX = view.ScrollX(), scrollY = view.ScrollY();
+  POINT nearBottom{form->Controls().BoardPaintBox.ClientWidth() / 2, form->Controls().BoardPaintBox.ClientHeight() - 3};
+  ::SendMessageA(Panel(0), WM_LBUTTONDOWN, MK_LBUTTON, PointParam(20, 20));
+  POINT over = nearBottom;
+  ::MapWindowPoints(Board(), Panel(0), &over, 1);
+  ::SendMessageA(Panel(0), WM_MOUSEMOVE, MK_LBUTTON, PointParam(over.x, over.y));
+  ::SendMessageA(form->Handle(), WM_TIMER, TDragAutoScroll::kTimer, 0);
+  ::SendMessageA(form->Handle(), WM_TIMER, TDragAutoScroll::kTimer, 0);
+  EXPECT_EQ(view.ScrollY(), scrollY + 2 * view.CellHeight());
+  EXPECT_EQ(view.ScrollX(), scrollX);
+  const std::optional<TCellPosition> target = view.CellAt(nearBottom.x, nearBottom.y);
+  ASSERT_TRUE(target);
+  ::SendMessageA(Panel(0), WM_LBUTTONUP, 0, PointParam(over.x, over.y));
+  EXPECT_EQ(Game().State.Board.Cell(target->Column, target->Row).Letter, 'A');
+  ::SendMessageA(form->Handle(), WM_TIMER, TDragAutoScroll::kTimer, 0);
+  EXPECT_EQ(view.ScrollY(), scrollY + 2 * view.CellHeight());
+}
+
 }  // namespace
 }  // namespace vb::test
