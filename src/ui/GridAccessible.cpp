@@ -128,6 +128,13 @@ HRESULT GridAccessible::get_accState(VARIANT child, VARIANT* state) {
   long flags = STATE_SYSTEM_FOCUSABLE;
   if (index < 0 ? focused : (focused && source_.FocusedChild && source_.FocusedChild() == index))
     flags |= STATE_SYSTEM_FOCUSED;
+  // A cell scrolled out of the window's view.
+  if (index >= 0 && source_.ChildBounds) {
+    RECT client{}, both{};
+    ::GetClientRect(window_, &client);
+    const RECT cell = source_.ChildBounds(index);
+    if (!::IntersectRect(&both, &client, &cell)) flags |= STATE_SYSTEM_OFFSCREEN;
+  }
   state->vt = VT_I4;
   state->lVal = flags;
   return S_OK;

@@ -2,6 +2,8 @@
 // scroll bars as a person uses them, and the settings file that keeps it.
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <vector>
 
 #include "app/MainWindowFixture.h"
@@ -240,6 +242,32 @@ TEST_F(BoardZoomTest, ADragNearAnEdgeScrollsTheZoomedBoard) {
   EXPECT_EQ(Game().State.Board.Cell(target->Column, target->Row).Letter, 'A');
   ::SendMessageA(form->Handle(), WM_TIMER, TDragAutoScroll::kTimer, 0);
   EXPECT_EQ(view.ScrollY(), scrollY + 2 * view.CellHeight());
+}
+
+// Screen readers hear which cells a zoomed board has scrolled out of view.
+TEST_F(BoardZoomTest, CellsScrolledOutOfViewAreOffScreenForScreenReaders) {
+  StartGame();
+  for (int press = 0; press < 3; ++press) PressWithCtrl(VK_OEM_PLUS);
+  ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
+  IAccessible* board = nullptr;
+  ASSERT_EQ(::AccessibleObjectFromWindow(Board(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                         reinterpret_cast<void**>(&board)),
+            S_OK);
+  const auto offScreen = [board](int column, int row) {
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = row * 15 + column + 1;
+    VARIANT state;
+    ::VariantInit(&state);
+    EXPECT_EQ(board->get_accState(child, &state), S_OK);
+    return (state.lVal & STATE_SYSTEM_OFFSCREEN) != 0;
+  };
+  EXPECT_TRUE(offScreen(0, 0));    // zoomed around the centre
+  EXPECT_FALSE(offScreen(7, 7));
+  PressWithCtrl('0');
+  EXPECT_FALSE(offScreen(0, 0));
+  board->Release();
+  ::CoUninitialize();
 }
 
 }  // namespace
