@@ -54,11 +54,8 @@ void TBoardView::PaintCell(HDC dc, int column, int row) const {
                                       : (cell.Loose ? CellColours::LooseFill : CellColours::FixedFill);
   ui::FillWithSystemColour(dc, rect, fill);
   if (highContrast_ && cell.Letter != 0 && cell.Loose) {
-    ui::BrushHandle frame(::CreateSolidBrush(::GetSysColor(CellColours::ContrastText)));
-    for (int line = 1; line <= CellColours::LooseFrameWidth; ++line) {
-      const RECT inner{rect.left + line, rect.top + line, rect.right - 1 - line, rect.bottom - 1 - line};
-      ::FrameRect(dc, &inner, frame.get());
-    }
+    const RECT inside{rect.left + 1, rect.top + 1, rect.right - 2, rect.bottom - 2};
+    ui::FrameWithSystemColour(dc, inside, CellColours::LooseFrameWidth, CellColours::ContrastText);
   }
 
   if (cell.Letter != 0) {
@@ -90,12 +87,8 @@ void TBoardView::PaintCursor(HDC dc, const RECT& cell) const {
   // A frame two pixels wide inside the outline, in the text colour, so it shows
   // on every fill; and a triangle on the right (across) or bottom (down) edge.
   const int inset = std::max(2, cellWidth_ / 16);
-  ui::BrushHandle brush(::CreateSolidBrush(::GetSysColor(COLOR_WINDOWTEXT)));
-  for (int line = 0; line < 2; ++line) {
-    const RECT frame{cell.left + inset + line, cell.top + inset + line, cell.right - inset - line,
-                     cell.bottom - inset - line};
-    ::FrameRect(dc, &frame, brush.get());
-  }
+  ui::FrameWithSystemColour(dc, {cell.left + inset, cell.top + inset, cell.right - inset, cell.bottom - inset}, 2,
+                            COLOR_WINDOWTEXT);
   const int size = std::max(3, std::min(cellWidth_, cellHeight_) / 5);
   POINT mark[3];
   if (cursor_.Down) {
@@ -109,7 +102,7 @@ void TBoardView::PaintCursor(HDC dc, const RECT& cell) const {
     mark[1] = {x - size, y + size};
     mark[2] = {x, y};
   }
-  ui::SelectedObject selectedBrush(dc, brush.get());
+  ui::SelectedObject selectedBrush(dc, ::GetSysColorBrush(COLOR_WINDOWTEXT));
   ui::SelectedObject noPen(dc, ::GetStockObject(NULL_PEN));
   ::Polygon(dc, mark, 3);
 }

@@ -36,12 +36,8 @@ void TMainWindowAccess::PaintBoardFocus(HDC dc) {
   if (!::IntersectRect(&frame, &cells, &client)) return;
   // Three pixels wide just inside the outer cells' outline, in the text colour
   // the cursor frame uses too: it shows on every fill, in high contrast as well.
-  ui::BrushHandle brush(::CreateSolidBrush(::GetSysColor(COLOR_WINDOWTEXT)));
-  for (int inset = 2; inset <= 4; ++inset) {
-    RECT line = frame;
-    ::InflateRect(&line, -inset, -inset);
-    if (line.right > line.left && line.bottom > line.top) ::FrameRect(dc, &line, brush.get());
-  }
+  ::InflateRect(&frame, -2, -2);
+  ui::FrameWithSystemColour(dc, frame, 3, COLOR_WINDOWTEXT);
 }
 
 void TMainWindowAccess::AfterUpdate(const TViewChanges& changes) {

@@ -7,4 +7,13 @@ void FillWithSystemColour(HDC dc, const RECT& rect, int systemColour) {
   ::FillRect(dc, &rect, ::GetSysColorBrush(systemColour));
 }
 
+void FrameWithSystemColour(HDC dc, const RECT& rect, int width, int systemColour) {
+  for (int line = 0; line < width; ++line) {
+    RECT ring = rect;
+    ::InflateRect(&ring, -line, -line);
+    if (ring.right <= ring.left || ring.bottom <= ring.top) return;
+    ::FrameRect(dc, &ring, ::GetSysColorBrush(systemColour));
+  }
+}
+
 }  // namespace vb::ui

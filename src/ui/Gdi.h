@@ -125,5 +125,7 @@ class MenuHandle {
 
 // Fills a rectangle with a system colour (COLOR_BTNFACE...).
 void FillWithSystemColour(HDC dc, const RECT& rect, int systemColour);
+// A frame `width` pixels wide just inside a rectangle, in a system colour.
+void FrameWithSystemColour(HDC dc, const RECT& rect, int width, int systemColour);
 
 }  // namespace vb::ui

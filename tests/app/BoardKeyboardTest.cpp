@@ -3,35 +3,19 @@
 // navigation, the focused control).
 #include <gtest/gtest.h>
 
-#include <oleacc.h>
-
 #include <set>
 #include <string>
 
 #include "app/MainWindowFixture.h"
+#include "app/MsaaClient.h"
 
 namespace vb::test {
 namespace {
 
 class BoardKeyboardTest : public MainWindowTest {
  protected:
-  // A key press as the keyboard sends it to the focused window; the message
-  // loop's TranslateMessage makes its character, as for a real key.
-  void Press(WORD key, bool shift = false) {
-    HoldShift(shift);
-    ::PostMessageA(::GetFocus(), WM_KEYDOWN, key, 1);
-    ui::Application::ProcessPendingMessages();
-    HoldShift(false);
-  }
-  // The thread's key state, which the program reads with GetKeyState.
-  static void HoldShift(bool down) {
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_SHIFT] = down ? 0x80 : 0;
-    ::SetKeyboardState(keys);
-  }
   void Type(const std::string& letters) {
-    for (char c : letters) Press(static_cast<WORD>(::toupper(static_cast<unsigned char>(c))));
+    for (char c : letters) PressKey(static_cast<WORD>(::toupper(static_cast<unsigned char>(c))));
   }
   void ClickCell(int column, int row) {
     const POINT point = CellCentre(column, row);
@@ -40,26 +24,6 @@ class BoardKeyboardTest : public MainWindowTest {
     ui::Application::ProcessPendingMessages();
   }
   unsigned char At(int column, int row) { return Game().State.Board.Cell(column, row).Letter; }
-
-  // What an MSAA client reads of a window's client object.
-  static IAccessible* AccessibleOf(HWND window) {
-    IAccessible* object = nullptr;
-    ::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                 reinterpret_cast<void**>(&object));
-    return object;
-  }
-  static std::string NameOf(IAccessible* object, long child) {
-    VARIANT id;
-    id.vt = VT_I4;
-    id.lVal = child;
-    BSTR name = nullptr;
-    if (object->get_accName(id, &name) != S_OK || !name) return "<none>";
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, name, -1, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, name, -1, &text[0], size, nullptr, nullptr);
-    ::SysFreeString(name);
-    return text;
-  }
 };
 
 TEST_F(BoardKeyboardTest, AClickedCellTakesTypedLettersAndEnterPutsTheWord) {
@@ -74,11 +38,11 @@ TEST_F(BoardKeyboardTest, AClickedCellTakesTypedLettersAndEnterPutsTheWord) {
   Type("s");
   EXPECT_EQ(At(7, 7), 'S');
   EXPECT_TRUE(dialogs.Shown.empty());
-  Press(VK_BACK);
+  PressKey(VK_BACK);
   EXPECT_EQ(At(7, 7), 0);
   Type("x");  // not in the stock: a beep, nothing else
   EXPECT_EQ(At(7, 7), 0);
-  Press(VK_RETURN);
+  PressKey(VK_RETURN);
   EXPECT_EQ(Game().State.Board.LooseCount(), 0);
   EXPECT_GT(Game().State.Score, 0);
   EXPECT_EQ(form->Controls().ValidWordLabel.Text(), "Last word is in the words list: \"CAB\"");
@@ -88,11 +52,11 @@ TEST_F(BoardKeyboardTest, TabTypesDownShiftEnterPutsFlippedAndEscapeGivesTheKeyb
   ::SetForegroundWindow(form->Handle());
   StartGame("DABACSL");
   ClickCell(5, 3);
-  Press(VK_TAB);
+  PressKey(VK_TAB);
   EXPECT_TRUE(Game().KeyboardCursor().Down);
   Type("dab");  // down: D, A, B reads BAD from the bottom
   EXPECT_EQ(At(5, 5), 'B');
-  Press(VK_RETURN, true);
+  PressKey(VK_RETURN, VK_SHIFT);
   EXPECT_EQ(form->Controls().ValidWordLabel.Text(), "Last word is in the words list: \"BAD\"");
 
   Game().State.Stock.SetLetter(0, 'A');
@@ -101,7 +65,7 @@ TEST_F(BoardKeyboardTest, TabTypesDownShiftEnterPutsFlippedAndEscapeGivesTheKeyb
   ClickCell(8, 8);
   Type("ac");
   ASSERT_EQ(Game().State.Board.LooseCount(), 2);
-  Press(VK_ESCAPE);
+  PressKey(VK_ESCAPE);
   EXPECT_EQ(Game().State.Board.LooseCount(), 0);
   EXPECT_NE(::GetFocus(), Board());
   // The window's own keys are back: S saves.
@@ -125,7 +89,7 @@ TEST_F(BoardKeyboardTest, AnAccessibilityClientReadsEveryCellAndTheCursor) {
   EXPECT_EQ(count, 225);
   std::set<std::string> names;
   for (long child = 1; child <= count; ++child) {
-    const std::string text = NameOf(board, child);
+    const std::string text = AccessibleName(board, child);
     names.insert(text);
     if (child == 2 * 15 + 4 + 1) {
       EXPECT_EQ(text, "Row 3, column 5, C, loose");
@@ -143,9 +107,9 @@ TEST_F(BoardKeyboardTest, AnAccessibilityClientReadsEveryCellAndTheCursor) {
   ASSERT_NE(stock, nullptr);
   ASSERT_EQ(stock->get_accChildCount(&count), S_OK);
   EXPECT_EQ(count, 7);
-  EXPECT_EQ(NameOf(stock, 1), "Stock letter 1, B");
-  EXPECT_EQ(NameOf(stock, 3), "Stock letter 3, empty");
-  EXPECT_EQ(NameOf(stock, 7), "Stock letter 7, E");
+  EXPECT_EQ(AccessibleName(stock, 1), "Stock letter 1, B");
+  EXPECT_EQ(AccessibleName(stock, 3), "Stock letter 3, empty");
+  EXPECT_EQ(AccessibleName(stock, 7), "Stock letter 7, E");
   stock->Release();
   ::CoUninitialize();
 }

@@ -2,11 +2,10 @@
 // scroll bars as a person uses them, and the settings file that keeps it.
 #include <gtest/gtest.h>
 
-#include <oleacc.h>
-
 #include <vector>
 
 #include "app/MainWindowFixture.h"
+#include "app/MsaaClient.h"
 #include "core/base/Paths.h"
 
 namespace vb::test {
@@ -14,20 +13,6 @@ namespace {
 
 class BoardZoomTest : public MainWindowTest {
  protected:
-  // A key press with Ctrl held, through the message loop (key preview, focused control).
-  void PressWithCtrl(WORD key) {
-    HoldCtrl(true);
-    HWND target = ::GetFocus() ? ::GetFocus() : form->Handle();
-    ::PostMessageA(target, WM_KEYDOWN, key, 1);
-    ui::Application::ProcessPendingMessages();
-    HoldCtrl(false);
-  }
-  static void HoldCtrl(bool down) {
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_CONTROL] = down ? 0x80 : 0;
-    ::SetKeyboardState(keys);
-  }
   // A wheel turn over a point of the board, sent to the window as the system does.
   void Wheel(int notches, WORD keys, POINT boardPoint) {
     ::ClientToScreen(Board(), &boardPoint);
@@ -73,24 +58,24 @@ TEST_F(BoardZoomTest, CtrlPlusGrowsTheCellsAndShowsBarsAndCtrlZeroFitsAgainToThe
   EXPECT_FALSE(MenuEnabled("Zoom to fit"));
   const std::vector<COLORREF> before = Pixels();
 
-  PressWithCtrl(VK_OEM_PLUS);
+  PressKey(VK_OEM_PLUS, VK_CONTROL);
   EXPECT_EQ(form->BoardViewport().Zoom(), 125);
   EXPECT_EQ(form->BoardView().CellWidth(), fit * 125 / 100);
   EXPECT_TRUE(HasBars());
-  PressWithCtrl(VK_ADD);  // the keypad's plus
+  PressKey(VK_ADD, VK_CONTROL);  // the keypad's plus
   EXPECT_EQ(form->BoardView().CellWidth(), fit * 150 / 100) << "the bars take room, not cell size";
-  PressWithCtrl(VK_SUBTRACT);
+  PressKey(VK_SUBTRACT, VK_CONTROL);
   EXPECT_EQ(form->BoardViewport().Zoom(), 125);
   form->FormKeyDown(VK_OEM_PLUS, (1u << CtrlKey) | (1u << ShiftKey));  // plus as Shift+= types it
   EXPECT_EQ(form->BoardViewport().Zoom(), 150);
   form->FormKeyDown(VK_OEM_MINUS, (1u << CtrlKey) | (1u << AltKey));
   EXPECT_EQ(form->BoardViewport().Zoom(), 150) << "Ctrl only";
-  for (int i = 0; i < 6; ++i) PressWithCtrl(VK_OEM_PLUS);
+  for (int i = 0; i < 6; ++i) PressKey(VK_OEM_PLUS, VK_CONTROL);
   EXPECT_EQ(form->BoardViewport().Zoom(), 400);
   EXPECT_FALSE(MenuEnabled("Zoom in"));
   EXPECT_TRUE(MenuEnabled("Zoom out"));
 
-  PressWithCtrl('0');
+  PressKey('0', VK_CONTROL);
   EXPECT_EQ(form->BoardViewport().Zoom(), 100);
   EXPECT_EQ(form->BoardView().CellWidth(), fit);
   EXPECT_EQ(form->BoardView().ScrollX() + form->BoardView().ScrollY(), 0);
@@ -202,7 +187,7 @@ TEST_F(BoardZoomTest, ADamagedFileStartsAtTheFitAndOneThatCannotBeReadIsLeftAlon
 TEST_F(BoardZoomTest, ADpiChangeKeepsTheZoom) {
   StartGame();
   form->LayOutClient();
-  for (int press = 0; press < 3; ++press) PressWithCtrl(VK_OEM_PLUS);
+  for (int press = 0; press < 3; ++press) PressKey(VK_OEM_PLUS, VK_CONTROL);
   ASSERT_EQ(form->BoardViewport().Zoom(), 200);
   const int zoomedCell = form->BoardView().CellWidth();
   RECT place{};
@@ -223,7 +208,7 @@ TEST_F(BoardZoomTest, ADpiChangeKeepsTheZoom) {
 // each step, and lands on the cell under it; once dropped, nothing scrolls.
 TEST_F(BoardZoomTest, ADragNearAnEdgeScrollsTheZoomedBoard) {
   StartGame();
-  for (int press = 0; press < 3; ++press) PressWithCtrl(VK_OEM_PLUS);
+  for (int press = 0; press < 3; ++press) PressKey(VK_OEM_PLUS, VK_CONTROL);
   const TBoardView& view = form->BoardView();
   // Zoomed around the centre: there is room to scroll down.
   const int scrollX = view.ScrollX(), scrollY = view.ScrollY();
@@ -247,24 +232,19 @@ TEST_F(BoardZoomTest, ADragNearAnEdgeScrollsTheZoomedBoard) {
 // Screen readers hear which cells a zoomed board has scrolled out of view.
 TEST_F(BoardZoomTest, CellsScrolledOutOfViewAreOffScreenForScreenReaders) {
   StartGame();
-  for (int press = 0; press < 3; ++press) PressWithCtrl(VK_OEM_PLUS);
+  for (int press = 0; press < 3; ++press) PressKey(VK_OEM_PLUS, VK_CONTROL);
   ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
-  IAccessible* board = nullptr;
-  ASSERT_EQ(::AccessibleObjectFromWindow(Board(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                         reinterpret_cast<void**>(&board)),
-            S_OK);
+  IAccessible* board = AccessibleOf(Board());
+  ASSERT_TRUE(board);
   const auto offScreen = [board](int column, int row) {
-    VARIANT child;
-    child.vt = VT_I4;
-    child.lVal = row * 15 + column + 1;
     VARIANT state;
     ::VariantInit(&state);
-    EXPECT_EQ(board->get_accState(child, &state), S_OK);
+    EXPECT_EQ(board->get_accState(ChildId(row * 15 + column + 1), &state), S_OK);
     return (state.lVal & STATE_SYSTEM_OFFSCREEN) != 0;
   };
   EXPECT_TRUE(offScreen(0, 0));    // zoomed around the centre
   EXPECT_FALSE(offScreen(7, 7));
-  PressWithCtrl('0');
+  PressKey('0', VK_CONTROL);
   EXPECT_FALSE(offScreen(0, 0));
   board->Release();
   ::CoUninitialize();

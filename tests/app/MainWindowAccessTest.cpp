@@ -3,13 +3,12 @@
 // loop (dialog navigation over the nested panels), with the focus shown.
 #include <gtest/gtest.h>
 
-#include <oleacc.h>
-
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/MainWindowFixture.h"
+#include "app/MsaaClient.h"
 
 namespace vb::test {
 namespace {
@@ -26,21 +25,11 @@ class MainWindowAccessTest : public MainWindowTest {
     MainWindowTest::TearDown();
     ::CoUninitialize();
   }
-  void Press(WORD key, bool shift = false) {
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    ::SetKeyboardState(keys);
-    ::PostMessageA(::GetFocus(), WM_KEYDOWN, key, 1);
-    ui::Application::ProcessPendingMessages();
-    keys[VK_SHIFT] = 0;
-    ::SetKeyboardState(keys);
-  }
   // The focus after each of `count` presses of Tab (Shift+Tab when `back`).
   std::vector<HWND> Walk(std::size_t count, bool back = false) {
     std::vector<HWND> visited;
     while (visited.size() < count) {
-      Press(VK_TAB, back);
+      PressKey(VK_TAB, back ? VK_SHIFT : 0);
       visited.push_back(::GetFocus());
     }
     return visited;
@@ -60,21 +49,12 @@ class MainWindowAccessTest : public MainWindowTest {
     return count;
   }
   static std::string NameOf(HWND window, long* children = nullptr) {
-    IAccessible* object = nullptr;
-    if (::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                     reinterpret_cast<void**>(&object)) != S_OK)
-      return "<no object>";
-    VARIANT self;
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    char text[256] = "<no name>";
-    if (object->get_accName(self, &name) == S_OK && name)
-      ::WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof text - 1, nullptr, nullptr);
-    ::SysFreeString(name);
+    IAccessible* object = AccessibleOf(window);
+    if (!object) return "<no object>";
+    const std::string name = AccessibleName(object, CHILDID_SELF);
     if (children) object->get_accChildCount(children);
     object->Release();
-    return text;
+    return name;
   }
 };
 
@@ -136,34 +116,34 @@ TEST_F(MainWindowAccessTest, TheBoardAndTheEmptyMovesListShowTheirFocus) {
   ::GetClientRect(list, &area);
   const std::vector<COLORREF> listAlone = Line(list, area.bottom - 2), boardAlone = Line(Board(), 2);
   c.AllowUnknownWordsCheckBox.Focus();
-  Press(VK_TAB);
+  PressKey(VK_TAB);
   ASSERT_EQ(::GetFocus(), list);
   EXPECT_GE(Differing(Line(list, area.bottom - 2), listAlone), 10);
-  Press(VK_TAB);
+  PressKey(VK_TAB);
   ASSERT_EQ(::GetFocus(), Board());
   EXPECT_EQ(Differing(Line(list, area.bottom - 2), listAlone), 0);
   EXPECT_GE(Differing(Line(Board(), 2), boardAlone), 10);
 
   // The keyboard cursor is a frame of its own; while it is on, Tab turns the
   // typing direction and Shift+Tab leaves the board.
-  Press(VK_RETURN);
+  PressKey(VK_RETURN);
   ASSERT_TRUE(Game().KeyboardCursor().Active);
   EXPECT_EQ(Differing(Line(Board(), 2), boardAlone), 0);
-  Press(VK_TAB);
+  PressKey(VK_TAB);
   EXPECT_EQ(::GetFocus(), Board());
   EXPECT_TRUE(Game().KeyboardCursor().Down);
-  Press(VK_TAB, true);
+  PressKey(VK_TAB, VK_SHIFT);
   EXPECT_EQ(::GetFocus(), list);
 }
 
 TEST_F(MainWindowAccessTest, EnterPressesTheFocusedButtonOrCheckBox) {
   TMainWindowControls& c = form->Controls();
   c.AllowUnknownWordsCheckBox.Focus();
-  Press(VK_RETURN);
+  PressKey(VK_RETURN);
   EXPECT_FALSE(Game().State.Settings.AllowUnknownWords);
   const std::string changes = c.LetterChangesLabel.Text();
   c.NewStockLettersButton.Focus();
-  Press(VK_RETURN);
+  PressKey(VK_RETURN);
   EXPECT_NE(c.LetterChangesLabel.Text(), changes);
 }
 

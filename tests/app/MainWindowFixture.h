@@ -93,6 +93,25 @@ class MainWindowTest : public ::testing::Test {
     return colour;
   }
   std::string StockText(int slot) { return form->Controls().StockLetterPanels[slot].Text(); }
+
+  // A key press as the keyboard sends it to the focused window (the main window
+  // when none has the focus), with `modifier` (VK_SHIFT, VK_CONTROL) held in the
+  // thread's key state, which the program reads with GetKeyState. The message
+  // loop's TranslateMessage makes its character, as for a real key.
+  void PressKey(WORD key, int modifier = 0) {
+    HoldKey(modifier, true);
+    const HWND target = ::GetFocus() ? ::GetFocus() : form->Handle();
+    ::PostMessageA(target, WM_KEYDOWN, key, 1);
+    ui::Application::ProcessPendingMessages();
+    HoldKey(modifier, false);
+  }
+  static void HoldKey(int key, bool down) {
+    if (key == 0) return;
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[key] = down ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+  }
   TBoardCell Cell(int column, int row) { return Game().State.Board.Cell(column, row); }
 
   FakePlatformScope platform;

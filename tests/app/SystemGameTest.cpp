@@ -50,7 +50,7 @@ TEST(SystemGameTest, PlaySaveCloseAndLoadTheLastGameInTheRealProgram) {
   ASSERT_EQ(verdict.substr(0, 4), "PASS") << verdict;
 
   const std::string outFolder = test::WindowsForm(out) + "\\";
-  EXPECT_TRUE(MatchesPattern(test::ReadTextFile(outFolder + "saved.vbg"), ExpectedGameFile()));
+  EXPECT_TRUE(MatchesPattern(test::ReadTextFile(outFolder + "mygame.vbg"), ExpectedGameFile()));
 
   // The options name the game file by its full path, as the title shows it.
   std::string title = test::ReadTextFile(outFolder + "titles.txt");

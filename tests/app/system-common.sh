@@ -109,11 +109,13 @@ drag_stock_letter_to_cell() {
 }
 
 # Saves the game as NAME (S, the name, Enter), waits for VorbelleGames/NAME.vbg
-# and copies it to the folder $out.
+# and copies it to the folder $out. With SHOTS set, the dialog is photographed
+# as $out/save-NAME.png.
 save_as() {
   xdotool key s
   [ -n "$(window '^Save game$')" ] || finish "FAIL: S showed no save dialog for $1"
   sleep 1
+  [ -n "${SHOTS:-}" ] && import -window root "$out/save-$1.png"
   xdotool type --delay 50 "$1"
   sleep 0.3
   xdotool key Return

@@ -40,21 +40,7 @@ drag_stock_letter_to_cell
 
 # S, a name without extension, Enter.
 activate_main_window
-xdotool key s
-saveWindow=$(window '^Save game$')
-[ -n "$saveWindow" ] || finish "FAIL: S showed no save dialog"
-sleep 1
-[ -n "${SHOTS:-}" ] && import -window root "$out/save-dialog.png"
-xdotool type --delay 50 mygame
-sleep 0.3
-xdotool key Return
-for _ in $(seq 1 20); do
-  [ -f "$work/VorbelleGames/mygame.vbg" ] && break
-  sleep 0.5
-done
-[ -f "$work/VorbelleGames/mygame.vbg" ] || finish "FAIL: no VorbelleGames/mygame.vbg after saving"
-cp "$work/VorbelleGames/mygame.vbg" "$out/saved.vbg"
-sleep 0.5
+save_as mygame
 
 xdotool key alt+F4
 ended || finish "FAIL: Alt+F4 did not end the program"

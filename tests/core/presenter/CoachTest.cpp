@@ -9,26 +9,19 @@
 #include "core/presenter/GamePresenter.h"
 #include "core/presenter/GameView.h"
 #include "core/text/Text.h"
-#include "support/FakePlatform.h"
-#include "support/ScriptedErrorDialog.h"
-#include "support/ScriptedFileDialogs.h"
-#include "support/SmallDictionary.h"
-#include "support/TempFolder.h"
+#include "support/PresenterFixture.h"
 
 namespace vb {
 
 namespace {
 
-class CoachTest : public ::testing::Test {
+class CoachTest : public test::PresenterTest {
  protected:
+  CoachTest() : PresenterTest(TRandomPool{777, 10, 20}) {}
   void SetUp() override {
-    test::PrepareSmallDictionary(platform, folder, "Coach", "CAB\r\nBEAD\r\nDAB\r\nACE\r\nBE\r\nAD\r\n");
-    game = std::make_unique<TGamePresenter>(folder.Path(), &pool, &dialogs);
-    game->SetView(&view);  // the coach panel is worked out for a game that is shown
-    game->Commands().PrepareFilesAndOptions();
-    game->Dictionary.DictionaryName = "Coach.vbd";
-    game->Commands().NewGameMenuClick();
-    ASSERT_TRUE(errors.Shown.empty());
+    // The coach panel is worked out for a game that is shown.
+    StartNewGame("Coach", "CAB\r\nBEAD\r\nDAB\r\nACE\r\nBE\r\nAD\r\n",
+                 [this](TGamePresenter& presenter) { presenter.SetView(&view); });
     game->Coach().WaitUntilReady();
   }
 
@@ -47,12 +40,6 @@ class CoachTest : public ::testing::Test {
   struct SilentView : TGameView {
     void Update(const TGameViewModel&, const TViewChanges&) override {}
   } view;
-  test::FakePlatformScope platform;
-  test::ScriptedErrorDialog errors;
-  test::TempFolder folder;
-  test::ScriptedFileDialogs dialogs;
-  TRandomPool pool{777, 10, 20};
-  std::unique_ptr<TGamePresenter> game;
 };
 
 }  // namespace

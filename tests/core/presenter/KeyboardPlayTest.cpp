@@ -4,37 +4,22 @@
 #include <string>
 
 #include "core/presenter/GamePresenter.h"
-#include "support/FakePlatform.h"
-#include "support/ScriptedErrorDialog.h"
-#include "support/ScriptedFileDialogs.h"
-#include "support/SmallDictionary.h"
-#include "support/TempFolder.h"
+#include "support/PresenterFixture.h"
 
 namespace vb {
 
 namespace {
 
-class KeyboardPlayTest : public ::testing::Test {
+class KeyboardPlayTest : public test::PresenterTest {
  protected:
+  KeyboardPlayTest() : PresenterTest(TRandomPool{5, 6, 7}) {}
   void SetUp() override {
-    test::PrepareSmallDictionary(platform, folder, "Keys", "CAB\r\nBEAD\r\nDAB\r\nABC\r\n");
-    game = std::make_unique<TGamePresenter>(folder.Path(), &pool, &dialogs);
-    game->Commands().PrepareFilesAndOptions();
-    game->Dictionary.DictionaryName = "Keys.vbd";
-    game->Commands().NewGameMenuClick();
-    ASSERT_TRUE(errors.Shown.empty());
+    StartNewGame("Keys", "CAB\r\nBEAD\r\nDAB\r\nABC\r\n");
     const std::string stock = "CABDEAK";
     for (int slot = 0; slot < StockSize; ++slot) game->State.Stock.SetLetter(slot, stock[slot]);
   }
 
   unsigned char At(int column, int row) const { return game->State.Board.Cell(column, row).Letter; }
-
-  test::FakePlatformScope platform;
-  test::ScriptedErrorDialog errors;
-  test::TempFolder folder;
-  test::ScriptedFileDialogs dialogs;
-  TRandomPool pool{5, 6, 7};
-  std::unique_ptr<TGamePresenter> game;
 };
 
 }  // namespace

@@ -7,12 +7,8 @@
 
 #include "core/coach/MoveFinder.h"
 #include "core/presenter/GamePresenter.h"
-#include "support/FakePlatform.h"
-#include "support/ScriptedErrorDialog.h"
-#include "support/ScriptedFileDialogs.h"
+#include "support/PresenterFixture.h"
 #include "support/ScriptedLetterChooser.h"
-#include "support/SmallDictionary.h"
-#include "support/TempFolder.h"
 
 namespace vb {
 
@@ -29,16 +25,12 @@ struct Snapshot {
   }
 };
 
-class UndoTest : public ::testing::Test {
+class UndoTest : public test::PresenterTest {
  protected:
+  UndoTest() : PresenterTest(TRandomPool{4242, 10, 20}) {}
   void SetUp() override {
-    test::PrepareSmallDictionary(platform, folder, "Undo", "CAB\r\nBEAD\r\nDAB\r\nACE\r\nBE\r\nAD\r\nHILL\r\n");
-    game = std::make_unique<TGamePresenter>(folder.Path(), &pool, &dialogs);
-    game->SetLetterChooser(&chooser);
-    game->Commands().PrepareFilesAndOptions();
-    game->Dictionary.DictionaryName = "Undo.vbd";
-    game->Commands().NewGameMenuClick();
-    ASSERT_TRUE(errors.Shown.empty());
+    StartNewGame("Undo", "CAB\r\nBEAD\r\nDAB\r\nACE\r\nBE\r\nAD\r\nHILL\r\n",
+                 [this](TGamePresenter& presenter) { presenter.SetLetterChooser(&chooser); });
   }
 
   Snapshot Now() const {
@@ -82,13 +74,7 @@ class UndoTest : public ::testing::Test {
     }
   }
 
-  test::FakePlatformScope platform;
-  test::ScriptedErrorDialog errors;
-  test::TempFolder folder;
-  test::ScriptedFileDialogs dialogs;
   test::ScriptedLetterChooser chooser;
-  TRandomPool pool{4242, 10, 20};
-  std::unique_ptr<TGamePresenter> game;
   Snapshot beforeTurn;
 };
 
