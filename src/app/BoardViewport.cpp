@@ -9,11 +9,15 @@ namespace vb {
 
 void TBoardViewport::SetInitialZoom(int percent) { zoom_ = ZoomLevelAtOrBelow(percent); }
 
-void TBoardViewport::Layout() {
-  if (!paint_.Handle()) return;
+void TBoardViewport::SizeCells() {
   const RECT bounds = paint_.DeviceBounds();
   board_.ComputeCellSize(bounds.right - bounds.left, bounds.bottom - bounds.top, zoom_);
   paint_.SetFont(board_.Font());
+}
+
+void TBoardViewport::Layout() {
+  if (!paint_.Handle()) return;
+  SizeCells();
   UpdateBars();
   paint_.Invalidate();
 }
@@ -52,9 +56,7 @@ bool TBoardViewport::ZoomAround(int percent, POINT anchor) {
   const int oldX = board_.ScrollX(), oldY = board_.ScrollY();
   zoom_ = percent;
   if (!paint_.Handle()) return true;
-  const RECT bounds = paint_.DeviceBounds();
-  board_.ComputeCellSize(bounds.right - bounds.left, bounds.bottom - bounds.top, zoom_);
-  paint_.SetFont(board_.Font());
+  SizeCells();
   // The bars first: the view they leave decides how far the board may scroll.
   board_.SetScrollOffset(0, 0);
   UpdateBars();

@@ -42,6 +42,8 @@ class TBoardViewport {
  private:
   int ViewWidth() const { return paint_.ClientWidth(); }
   int ViewHeight() const { return paint_.ClientHeight(); }
+  // Cell size and letter font from the box's whole size and the zoom.
+  void SizeCells();
   void UpdateBars();
   // -1, 0 or 1 cells on each axis that a point near an edge asks for.
   POINT EdgeDirection(POINT point) const;
